@@ -1,0 +1,141 @@
+#include "form1.h"
+
+#include "board/layout.h"
+#include "runtime/clickarea.h"
+#include "runtime/label.h"
+#include "runtime/look.h"
+#include "runtime/services.h"
+#include "runtime/shape.h"
+
+#include <algorithm>
+#include <ranges>
+
+using namespace game;
+
+Form1::Form1()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(caption);
+    resize(clientArea.size());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, yellow);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    createControls();
+    runtime::keepLookWhenDisabled(this);
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    lblTitle = new runtime::Label(this, titleArea, Qt::AlignHCenter);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle->setFont(runtime::fontFromPoints(runtime::serifFaces, titlePoints));
+    lblTitle->setText(caption);
+
+    const QFont turnFont = runtime::fontFromPoints(runtime::sansFaces, turnPoints);
+    lblplayer1 = new runtime::Label(this, player1Area, Qt::AlignLeft);
+    lblplayer1->setObjectName(QStringLiteral("lblplayer1"));
+    lblplayer1->setFont(turnFont);
+    lblplayer1->setTextColor(red);
+    lblplayer2 = new runtime::Label(this, player2Area, Qt::AlignLeft);
+    lblplayer2->setObjectName(QStringLiteral("lblplayer2"));
+    lblplayer2->setFont(turnFont);
+    lblplayer2->setTextColor(blue);
+
+    // Discs first, so that the click areas lie above them.
+    for (int c = 1; c <= columns; ++c)
+        for (int r = 0; r < rows; ++r) {
+            auto* disc = new runtime::Shape(this, cellArea(c, r), emptyHole);
+            disc->setObjectName(QStringLiteral("Shp%1(%2)").arg(c).arg(r));
+            disc->setAccessibleName(QStringLiteral("Column %1, row %2").arg(c).arg(r + 1));
+            Shp[c][r] = disc;
+        }
+    for (int c = 1; c <= columns; ++c)
+        for (int r = 0; r < rows; ++r) {
+            auto* area = new runtime::ClickArea(this, cellArea(c, r));
+            area->setObjectName(QStringLiteral("lblcover%1(%2)").arg(c).arg(r));
+            area->setAccessibleName(QStringLiteral("Column %1").arg(c));
+            connect(area, &runtime::ClickArea::clicked, this, [this, c] { drop(c); });
+            lblcover[c][r] = area;
+        }
+}
+
+void Form1::load()
+{
+    for (int c = 1; c <= columns; ++c)
+        height[c] = 0;
+    winner[1] = winner[2] = winner[3] = false;
+    runtime::seedRandomFromTimer();
+    // Clamped so that even a source that strays outside [0, 1) picks a real player.
+    const int first = static_cast<int>(2 * runtime::nextRandom() + 1);
+    turn = static_cast<quint8>(std::clamp(first, 1, 2));
+    name1 = runtime::askForText(QStringLiteral("Player 1's name:"), QStringLiteral("Player 1"),
+                                QStringLiteral("Player1"));
+    name2 = runtime::askForText(QStringLiteral("Player 2's name:"), QStringLiteral("Player 2"),
+                                QStringLiteral("Player2"));
+    lblplayer1->setText(name1 + turnSuffix);
+    lblplayer2->setText(name2 + turnSuffix);
+    showTurnOf(turn);
+}
+
+void Form1::drop(int c)
+{
+    const int h = height[c];
+    // Only a click on an open column of a board in play gets here; the guard
+    // keeps any other caller from writing past the top of the column.
+    if (h >= rows || !isEnabled())
+        return;
+    const quint8 mover = turn;
+    Shp[c][h]->setFill(mover == 1 ? red : blue);
+    turn = mover == 1 ? 2 : 1;
+    board[c][h] = mover;
+    height[c] = static_cast<qint16>(h + 1);
+    showTurnOf(turn);
+    if (height[c] > 5)
+        closeColumn(c);
+    win();
+}
+
+void Form1::win()
+{
+    scanLines(board, winner);
+    const bool full = std::ranges::all_of(std::views::iota(1, columns + 1),
+                                          [this](int c) { return isColumnClosed(c); });
+    if (full)
+        winner[3] = true;
+
+    if (winner[1])
+        endGame(name1 + Gameover::winsSuffix, lblplayer2);
+    else if (winner[2])
+        endGame(name2 + Gameover::winsSuffix, lblplayer1);
+    else if (winner[3])
+        endGame(Gameover::tieText, nullptr);
+}
+
+void Form1::endGame(const QString& outcome, QWidget* turnLabelToHide)
+{
+    setEnabled(false);
+    gameover->setOutcome(outcome);
+    gameover->show();
+    if (turnLabelToHide)
+        turnLabelToHide->hide();
+}
+
+void Form1::showTurnOf(int player)
+{
+    lblplayer1->setVisible(player == 1);
+    lblplayer2->setVisible(player != 1);
+}
+
+void Form1::closeColumn(int c)
+{
+    for (runtime::ClickArea* area : lblcover[c])
+        area->hide();
+}
+
+bool Form1::isColumnClosed(int c) const
+{
+    return lblcover[c][0]->isHidden();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "runtime/twips.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+// The board window's layout, in twips, and its colours and texts.
+namespace game {
+
+inline constexpr int columns = 7;
+inline constexpr int rows = 6;
+
+inline constexpr QRect clientArea = runtime::rectFromTwips(0, 0, 7260, 6240);
+inline constexpr QRect titleArea = runtime::rectFromTwips(2040, 240, 3135, 735);
+inline constexpr QRect player1Area = runtime::rectFromTwips(360, 240, 1335, 495);
+inline constexpr QRect player2Area = runtime::rectFromTwips(5400, 240, 1335, 495);
+
+// Column c runs from 1 to 7 left to right, row r from 0 (bottom) to 5 (top).
+constexpr QRect cellArea(int c, int r)
+{
+    return runtime::rectFromTwips(360 + 960 * (c - 1), 5160 - 840 * r, 735, 735);
+}
+
+inline constexpr double titlePoints = 20.25;
+inline constexpr double turnPoints = 9.75;
+
+inline const QColor yellow{ 0xFF, 0xFF, 0x00 };
+inline const QColor red{ 0xFF, 0x00, 0x00 };
+inline const QColor blue{ 0x00, 0x00, 0xFF };
+inline const QColor emptyHole{ 0x00, 0x00, 0x00 };
+
+inline const QString caption = QStringLiteral("Vantrel");
+inline const QString turnSuffix = QStringLiteral("'s turn");
+
+} // namespace game

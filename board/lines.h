@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+
+// Four in a line, over the cells of the board alone: no widgets involved.
+namespace game {
+
+// cells[c][r]: 0 empty, or the player (1 or 2) whose disc is in column c,
+// row r. Column 0 and row 6 exist but are never part of a line.
+using Cells = std::array<std::array<qint16, 7>, 8>;
+
+// winner[p] becomes true when player p owns four cells in a line. Flags are
+// only ever set here, never cleared; entries 0 and 3 are left alone.
+using Flags = std::array<bool, 4>;
+
+void scanLines(const Cells& cells, Flags& winner);
+
+// How many four-cell segments the scan tests for each player.
+int segmentCount();
+
+} // namespace game

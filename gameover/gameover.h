@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace runtime {
+class Label;
+}
+
+// The dialog that announces the outcome once the game is over. Its Quit
+// button is the way out; closing the dialog ends the program the same way,
+// since the board behind it stays disabled for good.
+class Gameover : public QDialog {
+    Q_OBJECT
+
+public:
+    Gameover();
+
+    inline static const QString winsSuffix = QStringLiteral(" Wins");
+    inline static const QString tieText = QStringLiteral("Tie");
+
+    // The caption of lblwinner: a name followed by winsSuffix, or tieText.
+    void setOutcome(const QString& outcome);
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void cmdquitClicked();
+
+    runtime::Label* lblwinner = nullptr;
+    QPushButton* cmdquit = nullptr;
+};

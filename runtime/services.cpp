@@ -1,0 +1,105 @@
+#include "services.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QInputDialog>
+#include <QRandomGenerator>
+#include <QWidget>
+
+namespace runtime {
+namespace {
+
+class DialogPrompt final : public InputPrompt {
+public:
+    QString ask(const QString& prompt, const QString& title, const QString& defaultText) override
+    {
+        QInputDialog dialog;
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(prompt);
+        dialog.setTextValue(defaultText);
+        dialog.setInputMode(QInputDialog::TextInput);
+        return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    }
+};
+
+class TimerSeededRandom final : public RandomSource {
+public:
+    void seedFromTimer() override
+    {
+        m_generator.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+    }
+    double next() override { return m_generator.generateDouble(); }
+
+private:
+    QRandomGenerator m_generator;
+};
+
+InputPrompt& realPrompt()
+{
+    static DialogPrompt prompt;
+    return prompt;
+}
+
+RandomSource& realRandom()
+{
+    static TimerSeededRandom random;
+    return random;
+}
+
+InputPrompt* standInPrompt = nullptr;
+RandomSource* standInRandom = nullptr;
+
+} // namespace
+
+QString askForText(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    InputPrompt& service = standInPrompt ? *standInPrompt : realPrompt();
+    return service.ask(prompt, title, defaultText);
+}
+
+void seedRandomFromTimer()
+{
+    (standInRandom ? *standInRandom : realRandom()).seedFromTimer();
+}
+
+double nextRandom()
+{
+    return (standInRandom ? *standInRandom : realRandom()).next();
+}
+
+void endProgram()
+{
+    endProgramWithStatus(0);
+}
+
+void endProgramWithStatus(int status)
+{
+    // Hiding first means nothing stays on screen while the event loop unwinds,
+    // and a hidden window takes no more input.
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows)
+        window->hide();
+    QCoreApplication::exit(status);
+}
+
+StandIn::StandIn(InputPrompt* prompt)
+    : m_previousPrompt(standInPrompt)
+    , m_previousRandom(standInRandom)
+{
+    standInPrompt = prompt;
+}
+
+StandIn::StandIn(RandomSource* random)
+    : m_previousPrompt(standInPrompt)
+    , m_previousRandom(standInRandom)
+{
+    standInRandom = random;
+}
+
+StandIn::~StandIn()
+{
+    standInPrompt = m_previousPrompt;
+    standInRandom = m_previousRandom;
+}
+
+} // namespace runtime

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+// The services the game asks of its runtime: a text prompt, random numbers and
+// ending the program. The prompt and the random source can be replaced by
+// stand-ins, which is how the tests script a game without modal dialogs.
+namespace runtime {
+
+class InputPrompt {
+public:
+    virtual ~InputPrompt() = default;
+    // Returns the text in the field on OK, and an empty string otherwise.
+    virtual QString ask(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+};
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void seedFromTimer() = 0;
+    // The next number of the sequence, uniformly distributed in [0, 1).
+    virtual double next() = 0;
+};
+
+QString askForText(const QString& prompt, const QString& title, const QString& defaultText);
+void seedRandomFromTimer();
+double nextRandom();
+
+// Ends the program at once with exit status 0: every window goes away and no
+// further handler of the program runs.
+void endProgram();
+
+// Ends the program with the given status; used for unhandled errors.
+void endProgramWithStatus(int status);
+
+// Installs a stand-in until the returned guard goes out of scope; nullptr
+// means the real service.
+class StandIn {
+public:
+    explicit StandIn(InputPrompt* prompt);
+    explicit StandIn(RandomSource* random);
+    ~StandIn();
+    StandIn(const StandIn&) = delete;
+    StandIn& operator=(const StandIn&) = delete;
+
+private:
+    InputPrompt* m_previousPrompt;
+    RandomSource* m_previousRandom;
+};
+
+} // namespace runtime

@@ -1,0 +1,130 @@
+#include "board/layout.h"
+#include "runtime/label.h"
+#include "support/game.h"
+
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QList<int> tieGame{ 4, 5, 5, 7, 1, 4, 6, 3, 7, 6, 1, 7, 6, 1, 4, 7, 6, 7, 2, 4, 2,
+                          4, 7, 6, 3, 1, 6, 4, 5, 5, 1, 2, 2, 2, 1, 2, 5, 3, 5, 3, 3, 3 };
+// The 42nd disc, the second player's, fills the board and completes a line.
+const QList<int> lineOnTheLastDisc{ 2, 3, 5, 7, 6, 3, 2, 1, 3, 6, 5, 1, 7, 6, 5, 2, 6, 3, 2, 7, 4,
+                                    5, 1, 5, 6, 3, 6, 5, 7, 3, 7, 4, 7, 1, 2, 2, 1, 1, 4, 4, 4, 4 };
+
+} // namespace
+
+// The end of the game, reached by playing to it: who wins, a tie, and what
+// the board and the dialog show then.
+class TestOutcome : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aLineEndsTheGame_data();
+    void aLineEndsTheGame();
+    void threeInALinePlaysOn();
+    void aFullBoardWithoutALineIsATie();
+    void aLineOnTheLastDiscIsAWin();
+    void theBoardKeepsItsLookWhenDisabled();
+    void aFinishedBoardTakesNoClicks();
+    void closingTheBoardDuringPlayEndsTheRun();
+};
+
+void TestOutcome::aLineEndsTheGame_data()
+{
+    QTest::addColumn<int>("firstPlayer");
+    QTest::addColumn<QList<int>>("moves");
+    const QList<std::pair<const char*, QList<int>>> lines{
+        { "vertical, column 1", { 1, 2, 1, 2, 1, 2, 1 } },
+        { "vertical, top of column 7", { 1, 7, 2, 7, 7, 1, 7, 2, 7, 1, 7 } },
+        { "horizontal, row 0 from column 1", { 1, 1, 2, 2, 3, 3, 4 } },
+        { "horizontal, row 0 to column 7", { 4, 4, 5, 5, 6, 6, 7 } },
+        { "rising diagonal", { 1, 2, 2, 3, 3, 4, 3, 4, 4, 7, 4 } },
+        { "falling diagonal to column 7", { 7, 6, 6, 5, 5, 4, 5, 4, 4, 1, 4 } },
+    };
+    for (const auto& [name, moves] : lines) {
+        QTest::addRow("player 1, %s", name) << 1 << moves;
+        QTest::addRow("player 2, %s", name) << 2 << moves;
+    }
+}
+
+void TestOutcome::aLineEndsTheGame()
+{
+    QFETCH(int, firstPlayer);
+    QFETCH(QList<int>, moves);
+    Game game(firstPlayer, { "Ann", "Bea" });
+    game.play(moves.first(moves.size() - 1));
+    QCOMPARE(game.gameover(), nullptr);
+    QVERIFY(game.window().isEnabled());
+
+    game.play({ moves.last() });
+    QVERIFY(!game.window().isEnabled());
+    QVERIFY(game.window().isVisible());
+    QVERIFY(game.gameover() && game.gameover()->isVisible());
+    QCOMPARE(game.outcomeText(), firstPlayer == 1 ? "Ann Wins" : "Bea Wins");
+    QCOMPARE(game.visibleTurnLabel(), 0);
+}
+
+void TestOutcome::threeInALinePlaysOn()
+{
+    Game game;
+    game.play({ 1, 2, 1, 2, 1 });
+    QVERIFY(game.window().isEnabled());
+    QCOMPARE(game.gameover(), nullptr);
+}
+
+void TestOutcome::aFullBoardWithoutALineIsATie()
+{
+    Game game(2, { "Ann", "Bea" });
+    game.play(tieGame);
+    QCOMPARE(game.outcomeText(), "Tie");
+    QVERIFY(!game.window().isEnabled());
+    // The player who would have moved next keeps the turn label.
+    QCOMPARE(game.visibleTurnLabel(), 2);
+}
+
+void TestOutcome::aLineOnTheLastDiscIsAWin()
+{
+    Game game(1);
+    game.play(lineOnTheLastDisc);
+    for (int c = 1; c <= 7; ++c)
+        QVERIFY(!game.isColumnOpen(c));
+    QCOMPARE(game.outcomeText(), "Player2 Wins");
+    QCOMPARE(game.visibleTurnLabel(), 0);
+}
+
+void TestOutcome::theBoardKeepsItsLookWhenDisabled()
+{
+    Game game(1);
+    game.play(tieGame);
+    QVERIFY(!game.window().isEnabled());
+    const QImage image = game.window().grab().toImage();
+    QCOMPARE(image.pixelColor(game::cellArea(4, 0).center()), QColor(Qt::red));
+    QCOMPARE(image.pixelColor(game::cellArea(5, 0).center()), QColor(Qt::blue));
+    QCOMPARE(image.pixelColor(2, 2), QColor(Qt::yellow));
+    auto* title = game.window().findChild<runtime::Label*>("lblTitle");
+    auto* turn = game.window().findChild<runtime::Label*>("lblplayer1");
+    QCOMPARE(title->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(turn->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::red));
+}
+
+void TestOutcome::aFinishedBoardTakesNoClicks()
+{
+    Game game(1);
+    game.play({ 1, 2, 1, 2, 1, 2, 1 });
+    game.play({ 5 });
+    QCOMPARE(game.discColor(5, 0), QColor(Qt::black));
+}
+
+void TestOutcome::closingTheBoardDuringPlayEndsTheRun()
+{
+    Game game;
+    game.play({ 3 });
+    QTimer::singleShot(0, &game.window(), &QWidget::close);
+    QTimer::singleShot(10000, [] { QCoreApplication::exit(-1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+QTEST_MAIN(TestOutcome)
+#include "tst_outcome.moc"

@@ -1,0 +1,78 @@
+#include "game.h"
+
+#include "board/layout.h"
+#include "runtime/clickarea.h"
+#include "runtime/label.h"
+#include "runtime/shape.h"
+
+#include <QApplication>
+#include <QTest>
+
+Game::Game(int firstPlayer, QStringList names)
+{
+    ScriptedPrompt prompt(std::move(names));
+    ScriptedRandom random({ firstMoveBy(firstPlayer) });
+    const runtime::StandIn promptStandIn(&prompt);
+    const runtime::StandIn randomStandIn(&random);
+    m_window = std::make_unique<Form1>();
+    m_window->load();
+    m_window->show();
+    if (!QTest::qWaitForWindowExposed(m_window.get()))
+        qFatal("the board window was never exposed");
+}
+
+void Game::clickAt(QPoint point)
+{
+    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, point);
+}
+
+void Game::clickCell(int c, int r)
+{
+    clickAt(game::cellArea(c, r).center());
+}
+
+void Game::play(const QList<int>& columns)
+{
+    for (int c : columns)
+        clickCell(c, game::rows - 1);
+}
+
+QColor Game::discColor(int c, int r) const
+{
+    const auto* shape = m_window->findChild<runtime::Shape*>(QStringLiteral("Shp%1(%2)").arg(c).arg(r));
+    return shape->fill();
+}
+
+bool Game::isColumnOpen(int c) const
+{
+    const auto* area
+        = m_window->findChild<runtime::ClickArea*>(QStringLiteral("lblcover%1(0)").arg(c));
+    return !area->isHidden();
+}
+
+int Game::visibleTurnLabel() const
+{
+    const bool first = !m_window->findChild<QWidget*>(QStringLiteral("lblplayer1"))->isHidden();
+    const bool second = !m_window->findChild<QWidget*>(QStringLiteral("lblplayer2"))->isHidden();
+    return (first ? 1 : 0) + (second ? 2 : 0);
+}
+
+QString Game::turnText(int player) const
+{
+    return m_window->findChild<runtime::Label*>(QStringLiteral("lblplayer%1").arg(player))->text();
+}
+
+QWidget* Game::gameover() const
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows)
+        if (window->objectName() == u"Gameover")
+            return window;
+    return nullptr;
+}
+
+QString Game::outcomeText() const
+{
+    QWidget* dialog = gameover();
+    return dialog ? dialog->findChild<runtime::Label*>(QStringLiteral("lblwinner"))->text() : QString();
+}

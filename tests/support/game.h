@@ -1,0 +1,43 @@
+#pragma once
+
+#include "board/form1.h"
+#include "scripted.h"
+
+#include <QColor>
+#include <QList>
+#include <QPoint>
+#include <QStringList>
+
+#include <memory>
+
+class QWidget;
+
+// A board window started the way the program starts it, with scripted names
+// and first player, shown and ready for clicks.
+class Game {
+public:
+    explicit Game(int firstPlayer = 1, QStringList names = {});
+
+    Form1& window() const { return *m_window; }
+
+    // Clicks the window at a point of its client area, as a player would:
+    // whatever lies there receives the click, or nothing does.
+    void clickAt(QPoint point);
+    // Clicks the middle of cell (c, r).
+    void clickCell(int c, int r);
+    // Clicks the top cell of each column in turn.
+    void play(const QList<int>& columns);
+
+    QColor discColor(int c, int r) const;
+    bool isColumnOpen(int c) const;
+    // 1 or 2 for the visible turn label, 0 for none, 3 for both.
+    int visibleTurnLabel() const;
+    QString turnText(int player) const;
+
+    // The game-over dialog, or nullptr while it has not been created.
+    QWidget* gameover() const;
+    QString outcomeText() const;
+
+private:
+    std::unique_ptr<Form1> m_window;
+};

@@ -1,0 +1,35 @@
+#include "scripted.h"
+
+ScriptedPrompt::ScriptedPrompt(QStringList answers, QStringList* log)
+    : m_answers(std::move(answers))
+    , m_log(log)
+{
+}
+
+QString ScriptedPrompt::ask(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    if (m_log)
+        m_log->append(QStringLiteral("ask %1|%2|%3").arg(prompt, title, defaultText));
+    return m_answers.isEmpty() ? defaultText : m_answers.takeFirst();
+}
+
+ScriptedRandom::ScriptedRandom(QList<double> numbers, QStringList* log)
+    : m_numbers(std::move(numbers))
+    , m_log(log)
+{
+}
+
+void ScriptedRandom::seedFromTimer()
+{
+    if (m_log)
+        m_log->append(QStringLiteral("seed"));
+}
+
+double ScriptedRandom::next()
+{
+    if (m_log)
+        m_log->append(QStringLiteral("next"));
+    const double number = m_numbers.at(m_next);
+    m_next = (m_next + 1) % m_numbers.size();
+    return number;
+}
