@@ -71,7 +71,6 @@ Application::Application(int& argc, char** argv)
 {
     qInstallMessageHandler(previousHandler);
     setApplicationName(QStringLiteral("vantrel"));
-    setApplicationDisplayName(QStringLiteral("Vantrel"));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
