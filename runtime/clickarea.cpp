@@ -7,6 +7,9 @@ ClickArea::ClickArea(QWidget* parent, const QRect& geometry)
 {
     setFocusPolicy(Qt::NoFocus);
     setGeometry(geometry);
+    // It draws nothing, so neither its pressed state nor its hiding changes
+    // anything on screen: a click must not repaint what lies beneath it.
+    setUpdatesEnabled(false);
 }
 
 void ClickArea::paintEvent(QPaintEvent*)
