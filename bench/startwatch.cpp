@@ -27,7 +27,6 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include <signal.h>
 #include <sys/syscall.h>
@@ -108,6 +107,8 @@ public:
     }
     ~Child()
     {
+        if (m_pid <= 0)
+            return;
         kill(m_pid, SIGKILL);
         waitpid(m_pid, nullptr, 0);
     }
@@ -116,11 +117,16 @@ public:
 
     pid_t pid() const { return m_pid; }
 
-    void failIfGone() const
+    void failIfGone()
     {
         int status = 0;
-        if (waitpid(m_pid, &status, WNOHANG) == m_pid)
-            fail("the program ended before it was ready (status " + std::to_string(status) + ")");
+        if (waitpid(m_pid, &status, WNOHANG) != m_pid)
+            return;
+        m_pid = -1;
+        fail("the program ended before it was ready ("
+             + (WIFEXITED(status) ? "exit status " + std::to_string(WEXITSTATUS(status))
+                                  : "signal " + std::to_string(WTERMSIG(status)))
+             + ")");
     }
 
     std::string proc(const char* name) const
@@ -166,7 +172,7 @@ unsigned long long runTime(const Child& child)
     return std::strtoull(child.proc("schedstat").c_str(), nullptr, 10);
 }
 
-Clock::time_point waitUntilIdle(const Child& child, Clock::time_point start)
+Clock::time_point waitUntilIdle(Child& child, Clock::time_point start)
 {
     bool asleep = false;
     Clock::time_point asleepSince;
@@ -229,7 +235,7 @@ public:
     MapWatcher(const MapWatcher&) = delete;
     MapWatcher& operator=(const MapWatcher&) = delete;
 
-    Clock::time_point waitForWindow(const Child& child, const std::string& title,
+    Clock::time_point waitForWindow(Child& child, const std::string& title,
                                     Clock::time_point start)
     {
         pollfd connection{ xcb_get_file_descriptor(m_connection), POLLIN, 0 };
@@ -303,7 +309,7 @@ int watch(const Options& options)
 #endif
 
     const Clock::time_point start = Clock::now();
-    const Child child(options.command);
+    Child child(options.command);
     long long mapped = -1;
     long long idle = -1;
 #ifdef VANTREL_HAVE_XCB
