@@ -7,10 +7,49 @@
 #include "runtime/services.h"
 #include "runtime/shape.h"
 
+#include <QKeyEvent>
+
 #include <algorithm>
 #include <ranges>
 
 using namespace game;
+
+namespace {
+
+// What a screen reader says for the click areas of column c: the column and how full it is.
+QString columnSpeech(int c, int discs)
+{
+    const QString column = QStringLiteral("Column %1, ").arg(c);
+    if (discs == 0)
+        return column + QStringLiteral("no discs");
+    if (discs == 1)
+        return column + QStringLiteral("1 disc");
+    if (discs >= rows)
+        return column + QStringLiteral("full");
+    return column + QStringLiteral("%1 discs").arg(discs);
+}
+
+// And for one hole: its place, rows counted from 1 at the bottom, and what fills it.
+QString cellSpeech(int c, int r, qint16 cell)
+{
+    static const std::array<QString, 3> contents{ QStringLiteral("empty"), QStringLiteral("red"),
+                                                  QStringLiteral("blue") };
+    return QStringLiteral("Column %1, row %2, %3").arg(c).arg(r + 1).arg(contents.at(cell));
+}
+
+// The column a key names: 1 to 7 on the main row or the keypad, else 0. Held
+// down, a key drops one disc, not a stream of them; with Ctrl, Alt or Meta it
+// is some other command, not a move.
+int columnOfKey(const QKeyEvent& event)
+{
+    constexpr Qt::KeyboardModifiers commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event.isAutoRepeat() || (event.modifiers() & commands))
+        return 0;
+    const int c = event.key() - Qt::Key_1 + 1;
+    return c >= 1 && c <= columns ? c : 0;
+}
+
+} // namespace
 
 Form1::Form1()
 {
@@ -21,6 +60,9 @@ Form1::Form1()
     palette.setColor(QPalette::Window, yellow);
     setPalette(palette);
     setAutoFillBackground(true);
+    // The board takes the keys 1 to 7; nothing on it draws a focus frame.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(QStringLiteral("Keys 1 to 7 drop a disc in that column"));
     createControls();
     runtime::keepLookWhenDisabled(this);
 }
@@ -39,27 +81,29 @@ void Form1::createControls()
     lblplayer1->setObjectName(QStringLiteral("lblplayer1"));
     lblplayer1->setFont(turnFont);
     lblplayer1->setTextColor(red);
+    lblplayer1->setAccessibleDescription(QStringLiteral("Plays red"));
     lblplayer2 = new runtime::Label(this, player2Area, Qt::AlignLeft);
     lblplayer2->setObjectName(QStringLiteral("lblplayer2"));
     lblplayer2->setFont(turnFont);
     lblplayer2->setTextColor(blue);
+    lblplayer2->setAccessibleDescription(QStringLiteral("Plays blue"));
 
     // Discs first, so that the click areas lie above them.
     for (int c = 1; c <= columns; ++c)
         for (int r = 0; r < rows; ++r) {
             auto* disc = new runtime::Shape(this, cellArea(c, r), emptyHole);
             disc->setObjectName(QStringLiteral("Shp%1(%2)").arg(c).arg(r));
-            disc->setAccessibleName(QStringLiteral("Column %1, row %2").arg(c).arg(r + 1));
             Shp[c][r] = disc;
         }
     for (int c = 1; c <= columns; ++c)
         for (int r = 0; r < rows; ++r) {
             auto* area = new runtime::ClickArea(this, cellArea(c, r));
             area->setObjectName(QStringLiteral("lblcover%1(%2)").arg(c).arg(r));
-            area->setAccessibleName(QStringLiteral("Column %1").arg(c));
             connect(area, &runtime::ClickArea::clicked, this, [this, c] { drop(c); });
             lblcover[c][r] = area;
         }
+    for (int c = 1; c <= columns; ++c)
+        describeColumn(c);
 }
 
 void Form1::load()
@@ -92,10 +136,33 @@ void Form1::drop(int c)
     turn = mover == 1 ? 2 : 1;
     board[c][h] = mover;
     height[c] = static_cast<qint16>(h + 1);
+    describeColumn(c);
     showTurnOf(turn);
     if (height[c] > 5)
         closeColumn(c);
     win();
+}
+
+// A key takes the road of a mouse click: the column's click area is clicked,
+// so its clicked signal reaches drop and then win, as for the mouse.
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    const int c = columnOfKey(*event);
+    if (c == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!isColumnClosed(c))
+        lblcover[c][0]->click();
+}
+
+// Screen readers read the board from the controls' names, which follow the game.
+void Form1::describeColumn(int c)
+{
+    for (runtime::ClickArea* area : lblcover[c])
+        area->setAccessibleName(columnSpeech(c, height[c]));
+    for (int r = 0; r < rows; ++r)
+        Shp[c][r]->setAccessibleName(cellSpeech(c, r, board[c][r]));
 }
 
 void Form1::win()

@@ -27,9 +27,13 @@ public:
     // The Load handler: the runtime calls it once, before the window is first shown.
     void load();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void createControls();
     void drop(int c);
+    void describeColumn(int c);
     void win();
     void endGame(const QString& outcome, QWidget* turnLabelToHide);
     void showTurnOf(int player);

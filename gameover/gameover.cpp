@@ -73,4 +73,8 @@ void Gameover::showEvent(QShowEvent* event)
     const QRect screenArea = screen()->availableGeometry();
     move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(), screenArea)
              .topLeft());
+    // Quit is the only thing left to do, so the dialog asks for the keyboard:
+    // Enter, Space and Escape work at once, and a screen reader, seeing the
+    // dialog become active, reads its title, its outcome and the Quit button.
+    activateWindow();
 }

@@ -2,6 +2,8 @@
 
 #include "services.h"
 
+#include <QDirIterator>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -57,6 +59,18 @@ bool hasScreenToShowOn()
     return platform != u"offscreen" && platform != u"minimal";
 }
 
+// The program's icon, rendered at several sizes from the one design that is
+// also installed for the desktop (data/), so that each place it appears, from
+// a title bar to the task switcher, gets a sharp rendering.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    QDirIterator renderings(QStringLiteral(":/icon"), QDir::Files);
+    while (renderings.hasNext())
+        icon.addFile(renderings.next());
+    return icon;
+}
+
 // Runs before QApplication's constructor, which is where the display is opened.
 int& watchingStartup(int& argc)
 {
@@ -71,6 +85,9 @@ Application::Application(int& argc, char** argv)
 {
     qInstallMessageHandler(previousHandler);
     setApplicationName(QStringLiteral("vantrel"));
+    // Task switchers match the windows with the installed desktop entry by this id.
+    setDesktopFileName(QStringLiteral("org.vantrel.Vantrel"));
+    setWindowIcon(applicationIcon());
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

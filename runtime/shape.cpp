@@ -1,8 +1,20 @@
 #include "shape.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace runtime {
+namespace {
+
+// Screen readers present a shape as a picture, under the name its window gives it.
+QAccessibleInterface* accessibleShape(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(Shape::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
 
 Shape::Shape(QWidget* parent, const QRect& geometry, const QColor& fill)
     : QWidget(parent)
@@ -10,6 +22,9 @@ Shape::Shape(QWidget* parent, const QRect& geometry, const QColor& fill)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(geometry);
+    // Installed once, with the first shape.
+    static const bool accessible = (QAccessible::installFactory(accessibleShape), true);
+    Q_UNUSED(accessible);
 }
 
 void Shape::setFill(const QColor& fill)

@@ -1,0 +1,163 @@
+#include "runtime/clickarea.h"
+#include "support/game.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// Red lines up row 0 from column 1 while blue fills columns 7, 6 and 5: every key is used.
+const QList<int> redWinsOnRow0{ 1, 7, 2, 6, 3, 5, 4 };
+
+// Every disc on the board, column by column, as 'R', 'B' or '.'.
+QString discs(const Game& game)
+{
+    QString text;
+    for (int c = 1; c <= 7; ++c)
+        for (int r = 0; r < 6; ++r) {
+            const QColor color = game.discColor(c, r);
+            text += color == Qt::red ? 'R' : color == Qt::blue ? 'B' : '.';
+        }
+    return text;
+}
+
+// Presses and releases a key on the board window, the way the keyboard does.
+void press(Game& game, int key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(game.window().windowHandle(), Qt::Key(key), modifiers);
+}
+
+void pressColumns(Game& game, const QList<int>& columns, Qt::KeyboardModifiers modifiers = {})
+{
+    for (int c : columns)
+        press(game, Qt::Key_1 + c - 1, modifiers);
+}
+
+} // namespace
+
+// Playing with keys 1 to 7: the same moves as clicks, and nothing else.
+class TestKeyboard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theBoardHasTheKeyboardFocus();
+    void keysPlayAGameToAWin_data();
+    void keysPlayAGameToAWin();
+    void aKeyClicksItsColumnsClickArea();
+    void aKeyOnAFullColumnChangesNothing();
+    void aFinishedBoardTakesNoKeys();
+    void otherKeysDoNothing_data();
+    void otherKeysDoNothing();
+    void aHeldKeyDropsOneDisc();
+};
+
+void TestKeyboard::theBoardHasTheKeyboardFocus()
+{
+    Game game;
+    QVERIFY(QTest::qWaitForWindowActive(&game.window()));
+    QCOMPARE(QApplication::focusWidget(), &game.window());
+}
+
+void TestKeyboard::keysPlayAGameToAWin_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("main row") << Qt::KeyboardModifiers();
+    QTest::newRow("keypad") << Qt::KeyboardModifiers(Qt::KeypadModifier);
+}
+
+void TestKeyboard::keysPlayAGameToAWin()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    Game game(1, { "Ann", "Bea" });
+    pressColumns(game, redWinsOnRow0.first(6), modifiers);
+    QCOMPARE(discs(game), "R.....R.....R...........B.....B.....B.....");
+    QCOMPARE(game.visibleTurnLabel(), 1);
+    QCOMPARE(game.gameover(), nullptr);
+
+    pressColumns(game, { redWinsOnRow0.last() }, modifiers);
+    QCOMPARE(game.discColor(4, 0), QColor(Qt::red));
+    QVERIFY(!game.window().isEnabled());
+    QCOMPARE(game.outcomeText(), "Ann Wins");
+    QCOMPARE(game.visibleTurnLabel(), 0);
+}
+
+void TestKeyboard::aKeyClicksItsColumnsClickArea()
+{
+    Game game;
+    auto* area = game.window().findChild<runtime::ClickArea*>("lblcover3(0)");
+    QSignalSpy clicks(area, &runtime::ClickArea::clicked);
+    press(game, Qt::Key_3);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(game.discColor(3, 0), QColor(Qt::red));
+}
+
+void TestKeyboard::aKeyOnAFullColumnChangesNothing()
+{
+    Game game(2);
+    pressColumns(game, { 2, 2, 2, 2, 2, 2 });
+    QVERIFY(!game.isColumnOpen(2));
+    const QString before = discs(game);
+    QCOMPARE(before.count('.'), 36);
+
+    press(game, Qt::Key_2);
+    press(game, Qt::Key_2, Qt::KeypadModifier);
+    QCOMPARE(discs(game), before);
+    QCOMPARE(game.visibleTurnLabel(), 2);
+    pressColumns(game, { 5 });
+    QCOMPARE(game.discColor(5, 0), QColor(Qt::blue));
+}
+
+void TestKeyboard::aFinishedBoardTakesNoKeys()
+{
+    Game game(1);
+    pressColumns(game, redWinsOnRow0);
+    QVERIFY(!game.window().isEnabled());
+    const QString before = discs(game);
+    pressColumns(game, { 1, 2, 3, 4, 5, 6, 7 });
+    pressColumns(game, { 1, 2, 3, 4, 5, 6, 7 }, Qt::KeypadModifier);
+    QCOMPARE(discs(game), before);
+}
+
+void TestKeyboard::otherKeysDoNothing_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("0") << int(Qt::Key_0) << Qt::KeyboardModifiers();
+    QTest::newRow("8") << int(Qt::Key_8) << Qt::KeyboardModifiers();
+    QTest::newRow("keypad 9") << int(Qt::Key_9) << Qt::KeyboardModifiers(Qt::KeypadModifier);
+    QTest::newRow("letter") << int(Qt::Key_C) << Qt::KeyboardModifiers();
+    QTest::newRow("space") << int(Qt::Key_Space) << Qt::KeyboardModifiers();
+    QTest::newRow("enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
+    QTest::newRow("arrow") << int(Qt::Key_Down) << Qt::KeyboardModifiers();
+    QTest::newRow("tab") << int(Qt::Key_Tab) << Qt::KeyboardModifiers();
+    QTest::newRow("ctrl+3") << int(Qt::Key_3) << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("alt+3") << int(Qt::Key_3) << Qt::KeyboardModifiers(Qt::AltModifier);
+}
+
+void TestKeyboard::otherKeysDoNothing()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    Game game(1);
+    press(game, key, modifiers);
+    QCOMPARE(discs(game).count('.'), 42);
+    QCOMPARE(game.visibleTurnLabel(), 1);
+    QCOMPARE(QApplication::focusWidget(), &game.window());
+}
+
+void TestKeyboard::aHeldKeyDropsOneDisc()
+{
+    Game game(1);
+    press(game, Qt::Key_6);
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_6, Qt::NoModifier, QStringLiteral("6"), true);
+        QApplication::sendEvent(&game.window(), &repeat);
+    }
+    QCOMPARE(discs(game).count('.'), 41);
+    QCOMPARE(game.visibleTurnLabel(), 2);
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
