@@ -4,6 +4,7 @@
 
 #include <QDirIterator>
 #include <QIcon>
+#include <QImageReader>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -66,8 +67,14 @@ QIcon applicationIcon()
 {
     QIcon icon;
     QDirIterator renderings(QStringLiteral(":/icon"), QDir::Files);
-    while (renderings.hasNext())
-        icon.addFile(renderings.next());
+    while (renderings.hasNext()) {
+        // Read as the PNG it is, which Qt decodes by itself. Left to guess the
+        // format, the reader first loads every image plug-in installed to ask
+        // each whether it reads PNG, which costs the start-up milliseconds.
+        QImageReader reader(renderings.next(), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
