@@ -11,8 +11,18 @@
 Game::Game(int firstPlayer, QStringList names)
 {
     ScriptedPrompt prompt(std::move(names));
+    start(firstPlayer, &prompt);
+}
+
+Game::Game(int firstPlayer, runtime::InputPrompt* prompt)
+{
+    start(firstPlayer, prompt);
+}
+
+void Game::start(int firstPlayer, runtime::InputPrompt* prompt)
+{
     ScriptedRandom random({ firstMoveBy(firstPlayer) });
-    const runtime::StandIn promptStandIn(&prompt);
+    const runtime::StandIn promptStandIn(prompt);
     const runtime::StandIn randomStandIn(&random);
     m_window = std::make_unique<Form1>();
     m_window->load();
