@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QWindow>
 
 PromptAnswerer::PromptAnswerer(QList<Answer> answers)
     : m_answers(std::move(answers))
@@ -42,7 +43,8 @@ void PromptAnswerer::answerOpenPrompt()
         prompt->reject();
         break;
     case Action::Close:
-        prompt->close();
+        // As the frame's close button does: the request comes from the window system.
+        prompt->windowHandle()->close();
         break;
     }
     if (m_answers.isEmpty())
