@@ -73,7 +73,8 @@ int gamesFromEnvironment()
 }
 
 // A point of the board window that takes no click: anywhere but the cells
-// of open columns.
+// of open columns, and not the top-left corner, (0, 0), which QTest clicks as
+// "the middle of the window".
 QPoint deadPoint(QRandomGenerator& random, const Model& model)
 {
     for (;;) {
@@ -83,7 +84,7 @@ QPoint deadPoint(QRandomGenerator& random, const Model& model)
         for (int c = 1; c <= 7; ++c)
             for (int r = 0; r < 6; ++r)
                 inOpenCell = inOpenCell || (model.isOpen(c) && game::cellArea(c, r).contains(point));
-        if (!inOpenCell)
+        if (!inOpenCell && !point.isNull())
             return point;
     }
 }

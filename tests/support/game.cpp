@@ -33,6 +33,9 @@ void Game::start(int firstPlayer, runtime::InputPrompt* prompt)
 
 void Game::clickAt(QPoint point)
 {
+    // QTest would click the middle of the window instead.
+    if (point.isNull())
+        qFatal("Game::clickAt cannot click the top-left corner, (0, 0)");
     QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, point);
 }
 
