@@ -36,11 +36,15 @@ void Label::paintEvent(QPaintEvent*)
     QTextLayout layout(text(), font());
     layout.setTextOption(option);
     layout.beginLayout();
+    // Lines are laid out only until one falls below the label: a caption of
+    // thousands of lines costs no more to paint than one that fits.
     qreal y = 0;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(area.width());
         line.setPosition({ 0, y });
         y += line.height();
+        if (y > area.height())
+            break;
     }
     layout.endLayout();
 
@@ -54,7 +58,7 @@ void Label::paintEvent(QPaintEvent*)
         layout.lineAt(i).draw(&painter, area.topLeft());
 
     const QTextLine last = layout.lineAt(shown - 1);
-    if (shown == lineCount) {
+    if (last.textStart() + last.textLength() >= text().size()) {
         last.draw(&painter, area.topLeft());
         return;
     }

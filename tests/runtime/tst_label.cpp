@@ -32,6 +32,7 @@ private slots:
     void init();
     void shortTextStaysOnOneLine();
     void wrapsOntoTheNextLine();
+    void elidesWhatDoesNotFit_data();
     void elidesWhatDoesNotFit();
     void neverChangesSize();
 
@@ -67,10 +68,18 @@ void TestLabel::wrapsOntoTheNextLine()
     QVERIFY(rows.last() >= m_lineHeight);
 }
 
+void TestLabel::elidesWhatDoesNotFit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("many words") << QString("word ").repeated(40);
+    QTest::newRow("one endless word") << QString(32767, 'W');
+}
+
 void TestLabel::elidesWhatDoesNotFit()
 {
+    QFETCH(QString, text);
     // Two lines fit in 33 pixels; a third line would start below them.
-    m_label->setText(QString("word ").repeated(40));
+    m_label->setText(text);
     const QList<int> rows = inkedRows(*m_label);
     QVERIFY(rows.last() >= m_lineHeight);
     QVERIFY(rows.last() < 2 * m_lineHeight);

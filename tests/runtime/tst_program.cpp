@@ -12,17 +12,34 @@ namespace {
 struct Run {
     int status;
     QString errorOutput;
+    QString output;
 };
 
-Run runGame(const QProcessEnvironment& environment)
+// Runs a program to its end; a program that is still running after 20
+// seconds is killed and counts as a crash (status -1).
+Run run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VANTREL_EXECUTABLE));
+    process.start(program, arguments);
     if (!process.waitForFinished(20000))
         process.kill();
+    process.waitForFinished();
     return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-             QString::fromLocal8Bit(process.readAllStandardError()) };
+             QString::fromLocal8Bit(process.readAllStandardError()),
+             QString::fromLocal8Bit(process.readAllStandardOutput()) };
+}
+
+Run runGame(const QProcessEnvironment& environment)
+{
+    return run(QStringLiteral(VANTREL_EXECUTABLE), {}, environment);
+}
+
+// What the offscreen platform says whenever a dialog sizes itself; it is
+// about the platform, not about the program.
+QString withoutPlatformNotes(QString errorOutput)
+{
+    return errorOutput.remove(QStringLiteral("This plugin does not support propagateSizeHints()\n"));
 }
 
 QProcessEnvironment withoutDisplay()
@@ -55,6 +72,8 @@ class TestProgram : public QObject {
 private slots:
     void withoutADisplayExitsWithOneClearLine();
     void withAnUnreachableDisplayExitsWithOneClearLine();
+    void everyWayOutEndsTheRunWithItsStatus_data();
+    void everyWayOutEndsTheRunWithItsStatus();
     void anErrorInAHandlerEndsTheProgramWithAFailure();
     void endingTheProgramHidesEveryWindow();
 };
@@ -75,6 +94,49 @@ void TestProgram::withAnUnreachableDisplayExitsWithOneClearLine()
     QCOMPARE(run.status, 1);
     QCOMPARE(run.errorOutput.count('\n'), 1);
     QVERIFY(run.errorOutput.contains("display"));
+}
+
+void TestProgram::everyWayOutEndsTheRunWithItsStatus_data()
+{
+    QTest::addColumn<QString>("wayOut");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("errorOutput");
+    const QString annWins = "outcome: Ann Wins\n";
+    QTest::newRow("Quit clicked") << "quit-click" << 0 << annWins << "";
+    QTest::newRow("Enter on Quit") << "quit-enter" << 0 << annWins << "";
+    QTest::newRow("Space on Quit") << "quit-space" << 0 << annWins << "";
+    QTest::newRow("game-over dialog closed through its frame") << "gameover-closed" << 0 << annWins << "";
+    QTest::newRow("board closed through its frame during play") << "board-closed" << 0 << "" << "";
+    // Both names empty, and the game goes on to its end.
+    QTest::newRow("Cancel on one prompt, the other closed")
+        << "cancel-and-close-prompts" << 0 << "outcome:  Wins\n" << "";
+    QTest::newRow("error in an event handler")
+        << "error-in-handler" << runtime::unhandledErrorStatus << ""
+        << "vantrel: unhandled error: out of discs\n";
+    QTest::newRow("error of no exception class in an event handler")
+        << "odd-error-in-handler" << runtime::unhandledErrorStatus << ""
+        << "vantrel: unhandled error: unknown error\n";
+    QTest::newRow("error while the board loads")
+        << "error-in-load" << runtime::unhandledErrorStatus << ""
+        << "vantrel: unhandled error: the prompt failed\n";
+}
+
+// The whole program, started as main() starts it, with a scripted player
+// (scriptedrun.cpp) in a process of its own: each way out ends the process
+// with its status, says nothing on stderr beyond what it must (a sanitizer's
+// report would show there) and leaves nothing running.
+void TestProgram::everyWayOutEndsTheRunWithItsStatus()
+{
+    QFETCH(QString, wayOut);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    QFETCH(QString, errorOutput);
+    const Run result = run(QStringLiteral(VANTREL_SCRIPTED_RUN), { wayOut },
+                           QProcessEnvironment::systemEnvironment());
+    QCOMPARE(withoutPlatformNotes(result.errorOutput), errorOutput);
+    QCOMPARE(result.output, output);
+    QCOMPARE(result.status, status);
 }
 
 void TestProgram::anErrorInAHandlerEndsTheProgramWithAFailure()

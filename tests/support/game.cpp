@@ -11,8 +11,18 @@
 Game::Game(int firstPlayer, QStringList names)
 {
     ScriptedPrompt prompt(std::move(names));
+    start(firstPlayer, &prompt);
+}
+
+Game::Game(int firstPlayer, runtime::InputPrompt* prompt)
+{
+    start(firstPlayer, prompt);
+}
+
+void Game::start(int firstPlayer, runtime::InputPrompt* prompt)
+{
     ScriptedRandom random({ firstMoveBy(firstPlayer) });
-    const runtime::StandIn promptStandIn(&prompt);
+    const runtime::StandIn promptStandIn(prompt);
     const runtime::StandIn randomStandIn(&random);
     m_window = std::make_unique<Form1>();
     m_window->load();
@@ -23,6 +33,9 @@ Game::Game(int firstPlayer, QStringList names)
 
 void Game::clickAt(QPoint point)
 {
+    // QTest would click the middle of the window instead.
+    if (point.isNull())
+        qFatal("Game::clickAt cannot click the top-left corner, (0, 0)");
     QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, point);
 }
 

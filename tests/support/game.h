@@ -17,6 +17,9 @@ class QWidget;
 class Game {
 public:
     explicit Game(int firstPlayer = 1, QStringList names = {});
+    // Asks for the names through the given prompt; nullptr means the real
+    // prompt dialog, which the test then has to answer.
+    Game(int firstPlayer, runtime::InputPrompt* prompt);
 
     Form1& window() const { return *m_window; }
 
@@ -39,5 +42,7 @@ public:
     QString outcomeText() const;
 
 private:
+    void start(int firstPlayer, runtime::InputPrompt* prompt);
+
     std::unique_ptr<Form1> m_window;
 };

@@ -1,0 +1,157 @@
+#include "runtime/label.h"
+#include "support/game.h"
+#include "support/promptanswerer.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+// The longest text the prompt's field takes: QLineEdit's default maxLength.
+constexpr int longestName = 32767;
+
+const QList<int> player1WinsInColumn1{ 1, 2, 1, 2, 1, 2, 1 };
+
+struct Sizes {
+    QSize window;
+    QRect title;
+    QRect player1;
+    QRect player2;
+
+    bool operator==(const Sizes&) const = default;
+};
+
+Sizes sizesOf(const Form1& window)
+{
+    return { window.size(), window.findChild<QWidget*>("lblTitle")->geometry(),
+             window.findChild<QWidget*>("lblplayer1")->geometry(),
+             window.findChild<QWidget*>("lblplayer2")->geometry() };
+}
+
+// Paints the widget as the screen would, so that the text goes through layout
+// and drawing, and tells whether any of it changed a pixel.
+bool paintsSomething(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    const QRgb background = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != background)
+                return true;
+    return false;
+}
+
+} // namespace
+
+// Names reach the board and the game-over dialog through the real prompt.
+// Whatever a player types is shown as that text, never as markup, and never
+// changes the size of anything.
+class TestNames : public QObject {
+    Q_OBJECT
+
+private slots:
+    void hostileNamesAreShownAsTyped_data();
+    void hostileNamesAreShownAsTyped();
+    void cancelOrCloseOnEitherPromptLeavesThatNameEmpty_data();
+    void cancelOrCloseOnEitherPromptLeavesThatNameEmpty();
+};
+
+void TestNames::hostileNamesAreShownAsTyped_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("bold markup") << "<b>x</b>";
+    QTest::newRow("image markup") << "<img src=x>";
+    QTest::newRow("link markup") << "<a href=\"x\">x</a>";
+    QTest::newRow("entity") << "&amp;";
+    QTest::newRow("mnemonic") << "&Quit";
+    QTest::newRow("doubled ampersand") << "R&&D";
+    QTest::newRow("lone ampersand") << "&";
+    QTest::newRow("right-to-left script") << QString::fromUtf8("שלום עולם");
+    QTest::newRow("mixed directions") << QString::fromUtf8("Ann مرحبا 123");
+    QTest::newRow("right-to-left override") << QString::fromUtf8("\u202Eevil\u202C.exe");
+    QTest::newRow("unclosed overrides and embeddings") << QString::fromUtf8("\u202E\u202D\u202B\u202Ax");
+    QTest::newRow("isolates") << QString::fromUtf8("\u2067x\u2066y\u2068z");
+    QTest::newRow("combining marks") << QString::fromUtf8("e\u0301n\u0303");
+    QTest::newRow("a pile of combining marks") << "Z" + QString(200, QChar(0x0336));
+    QTest::newRow("combining mark alone") << QString(QChar(0x0301));
+    QTest::newRow("emoji") << QString::fromUtf8("🎲🏆");
+    QTest::newRow("emoji sequences") << QString::fromUtf8("👩‍👩‍👧‍👦🇳🇱👍🏽");
+    QTest::newRow("zero-width characters") << QString::fromUtf8("\u200B\u200C\u200D\u2060\uFEFF");
+    QTest::newRow("zero-width inside") << QString::fromUtf8("A\u200Bn\u200Dn");
+    QTest::newRow("tab and escape") << "Ann\tBea\x1b[31m";
+    QTest::newRow("bell and backspace") << "\x07\x08x";
+    QTest::newRow("line and paragraph separators") << QString::fromUtf8("a\u2028b\u2029c\u0085d");
+    QTest::newRow("null character") << QString(QChar(0)) + "x";
+    QTest::newRow("lone surrogates") << QString(QChar(0xD800)) + "x" + QString(QChar(0xDC00));
+    QTest::newRow("noncharacters") << QString::fromUtf8("\uFFFF\uFFFE");
+    QTest::newRow("spaces only") << "     ";
+    QTest::newRow("other blanks only") << QString::fromUtf8("\u00A0\u3000\u2003");
+    QTest::newRow("empty") << "";
+    QTest::newRow("longest the prompt takes") << QString(longestName, 'W');
+    QTest::newRow("longest, in words") << QString("Wide ").repeated(longestName / 5).left(longestName);
+}
+
+void TestNames::hostileNamesAreShownAsTyped()
+{
+    QFETCH(QString, name);
+    PromptAnswerer answerer(PromptAnswerer::typing({ name, name }));
+    Game game(1, nullptr);
+    QVERIFY(answerer.isDone());
+    // The field took the name whole; what it holds is what was typed.
+    QCOMPARE(answerer.fieldTexts(), QStringList({ name, name }));
+
+    const Sizes sizes = sizesOf(game.window());
+    QCOMPARE(sizes.window, QSize(484, 416));
+    for (int player = 1; player <= 2; ++player) {
+        auto* label = game.window().findChild<runtime::Label*>(QStringLiteral("lblplayer%1").arg(player));
+        QCOMPARE(label->text(), name + "'s turn");
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+    QVERIFY(paintsSomething(&game.window()));
+    QCOMPARE(sizesOf(game.window()), sizes);
+
+    game.play(player1WinsInColumn1);
+    QVERIFY(game.gameover());
+    QCOMPARE(game.outcomeText(), name + " Wins");
+    auto* winner = game.gameover()->findChild<runtime::Label*>("lblwinner");
+    QCOMPARE(winner->textFormat(), Qt::PlainText);
+    QVERIFY(paintsSomething(game.gameover()));
+    QCOMPARE(winner->geometry(), QRect(16, 16, 129, 57));
+    QCOMPARE(game.gameover()->size(), QSize(165, 143));
+    QCOMPARE(sizesOf(game.window()), sizes);
+}
+
+void TestNames::cancelOrCloseOnEitherPromptLeavesThatNameEmpty_data()
+{
+    using Action = PromptAnswerer::Action;
+    QTest::addColumn<int>("prompt");
+    QTest::addColumn<PromptAnswerer::Action>("action");
+    QTest::newRow("Cancel on player 1's prompt") << 1 << Action::Cancel;
+    QTest::newRow("player 1's prompt closed") << 1 << Action::Close;
+    QTest::newRow("Cancel on player 2's prompt") << 2 << Action::Cancel;
+    QTest::newRow("player 2's prompt closed") << 2 << Action::Close;
+}
+
+void TestNames::cancelOrCloseOnEitherPromptLeavesThatNameEmpty()
+{
+    QFETCH(int, prompt);
+    QFETCH(PromptAnswerer::Action, action);
+    QList<PromptAnswerer::Answer> answers = PromptAnswerer::typing({ "Ann", "Bea" });
+    answers[prompt - 1].action = action;
+    PromptAnswerer answerer(answers);
+    Game game(2, nullptr);
+    QVERIFY(answerer.isDone());
+    QCOMPARE(answerer.titles(), QStringList({ "Player 1", "Player 2" }));
+
+    const QString other = prompt == 1 ? "Bea" : "Ann";
+    QCOMPARE(game.turnText(prompt), "'s turn");
+    QCOMPARE(game.turnText(3 - prompt), other + "'s turn");
+    // The game goes on: player 2 moves first and wins in column 1.
+    QCOMPARE(game.visibleTurnLabel(), 2);
+    game.play(player1WinsInColumn1);
+    QCOMPARE(game.outcomeText(), prompt == 2 ? " Wins" : "Bea Wins");
+}
+
+QTEST_MAIN(TestNames)
+#include "tst_names.moc"
