@@ -3,22 +3,6 @@
 
 #include <QTest>
 
-namespace {
-
-// Every disc on the board, column by column, as 'R', 'B' or '.'.
-QString discs(const Game& game)
-{
-    QString text;
-    for (int c = 1; c <= 7; ++c)
-        for (int r = 0; r < 6; ++r) {
-            const QColor color = game.discColor(c, r);
-            text += color == Qt::red ? 'R' : color == Qt::blue ? 'B' : '.';
-        }
-    return text;
-}
-
-} // namespace
-
 // One move: where the disc lands, its colour, the turn label and closing a column.
 class TestDrop : public QObject {
     Q_OBJECT
@@ -42,7 +26,7 @@ void TestDrop::anyCellOfAColumnDropsIntoItsLowestHole()
     QCOMPARE(game.discColor(3, 1), QColor(Qt::blue));
     game.clickCell(3, 3);
     QCOMPARE(game.discColor(3, 2), QColor(Qt::red));
-    QCOMPARE(discs(game).count('.'), 39);
+    QCOMPARE(game.discs().count('.'), 39);
 }
 
 void TestDrop::coloursAlternateFromTheFirstPlayer_data()
@@ -83,10 +67,10 @@ void TestDrop::theSixthDiscClosesTheColumn()
     QCOMPARE(game.discColor(2, 5), QColor(Qt::blue));
     QVERIFY(game.window().isEnabled());
 
-    const QString before = discs(game);
+    const QString before = game.discs();
     for (int r = 0; r < 6; ++r)
         game.clickCell(2, r);
-    QCOMPARE(discs(game), before);
+    QCOMPARE(game.discs(), before);
     QCOMPARE(game.visibleTurnLabel(), 1);
 }
 
@@ -107,7 +91,7 @@ void TestDrop::placesThatAreNotClickAreasDoNothing()
     QFETCH(QPoint, point);
     Game game(1);
     game.clickAt(point);
-    QCOMPARE(discs(game).count('.'), 42);
+    QCOMPARE(game.discs().count('.'), 42);
     QCOMPARE(game.visibleTurnLabel(), 1);
 }
 
@@ -117,7 +101,7 @@ void TestDrop::aPressAndAReleaseInDifferentCellsIsNoClick()
     QWindow* window = game.window().windowHandle();
     QTest::mousePress(window, Qt::LeftButton, {}, game::cellArea(2, 2).center());
     QTest::mouseRelease(window, Qt::LeftButton, {}, game::cellArea(5, 2).center());
-    QCOMPARE(discs(game).count('.'), 42);
+    QCOMPARE(game.discs().count('.'), 42);
 }
 
 QTEST_MAIN(TestDrop)

@@ -11,18 +11,6 @@ namespace {
 // Red lines up row 0 from column 1 while blue fills columns 7, 6 and 5: every key is used.
 const QList<int> redWinsOnRow0{ 1, 7, 2, 6, 3, 5, 4 };
 
-// Every disc on the board, column by column, as 'R', 'B' or '.'.
-QString discs(const Game& game)
-{
-    QString text;
-    for (int c = 1; c <= 7; ++c)
-        for (int r = 0; r < 6; ++r) {
-            const QColor color = game.discColor(c, r);
-            text += color == Qt::red ? 'R' : color == Qt::blue ? 'B' : '.';
-        }
-    return text;
-}
-
 // Presses and releases a key on the board window, the way the keyboard does.
 void press(Game& game, int key, Qt::KeyboardModifiers modifiers = {})
 {
@@ -72,7 +60,7 @@ void TestKeyboard::keysPlayAGameToAWin()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     Game game(1, { "Ann", "Bea" });
     pressColumns(game, redWinsOnRow0.first(6), modifiers);
-    QCOMPARE(discs(game), "R.....R.....R...........B.....B.....B.....");
+    QCOMPARE(game.discs(), "R.....R.....R...........B.....B.....B.....");
     QCOMPARE(game.visibleTurnLabel(), 1);
     QCOMPARE(game.gameover(), nullptr);
 
@@ -98,12 +86,12 @@ void TestKeyboard::aKeyOnAFullColumnChangesNothing()
     Game game(2);
     pressColumns(game, { 2, 2, 2, 2, 2, 2 });
     QVERIFY(!game.isColumnOpen(2));
-    const QString before = discs(game);
+    const QString before = game.discs();
     QCOMPARE(before.count('.'), 36);
 
     press(game, Qt::Key_2);
     press(game, Qt::Key_2, Qt::KeypadModifier);
-    QCOMPARE(discs(game), before);
+    QCOMPARE(game.discs(), before);
     QCOMPARE(game.visibleTurnLabel(), 2);
     pressColumns(game, { 5 });
     QCOMPARE(game.discColor(5, 0), QColor(Qt::blue));
@@ -114,10 +102,10 @@ void TestKeyboard::aFinishedBoardTakesNoKeys()
     Game game(1);
     pressColumns(game, redWinsOnRow0);
     QVERIFY(!game.window().isEnabled());
-    const QString before = discs(game);
+    const QString before = game.discs();
     pressColumns(game, { 1, 2, 3, 4, 5, 6, 7 });
     pressColumns(game, { 1, 2, 3, 4, 5, 6, 7 }, Qt::KeypadModifier);
-    QCOMPARE(discs(game), before);
+    QCOMPARE(game.discs(), before);
 }
 
 void TestKeyboard::otherKeysDoNothing_data()
@@ -142,7 +130,7 @@ void TestKeyboard::otherKeysDoNothing()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     Game game(1);
     press(game, key, modifiers);
-    QCOMPARE(discs(game).count('.'), 42);
+    QCOMPARE(game.discs().count('.'), 42);
     QCOMPARE(game.visibleTurnLabel(), 1);
     QCOMPARE(QApplication::focusWidget(), &game.window());
 }
@@ -155,7 +143,7 @@ void TestKeyboard::aHeldKeyDropsOneDisc()
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_6, Qt::NoModifier, QStringLiteral("6"), true);
         QApplication::sendEvent(&game.window(), &repeat);
     }
-    QCOMPARE(discs(game).count('.'), 41);
+    QCOMPARE(game.discs().count('.'), 41);
     QCOMPARE(game.visibleTurnLabel(), 2);
 }
 

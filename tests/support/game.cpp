@@ -56,6 +56,17 @@ QColor Game::discColor(int c, int r) const
     return shape->fill();
 }
 
+QString Game::discs() const
+{
+    QString text;
+    for (int c = 1; c <= 7; ++c)
+        for (int r = 0; r < 6; ++r) {
+            const QColor color = discColor(c, r);
+            text += color == Qt::red ? 'R' : color == Qt::blue ? 'B' : '.';
+        }
+    return text;
+}
+
 bool Game::isColumnOpen(int c) const
 {
     const auto* area

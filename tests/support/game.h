@@ -32,6 +32,8 @@ public:
     void play(const QList<int>& columns);
 
     QColor discColor(int c, int r) const;
+    // Every disc on the board, column by column, as 'R', 'B' or '.'.
+    QString discs() const;
     bool isColumnOpen(int c) const;
     // 1 or 2 for the visible turn label, 0 for none, 3 for both.
     int visibleTurnLabel() const;
