@@ -2,13 +2,13 @@
 // are answered at once with their default names: the way to get the board up
 // on a platform with no keyboard to answer them, such as offscreen.
 
-#include "bench/standins.h"
 #include "board/form1.h"
 #include "runtime/program.h"
+#include "support/scripted.h"
 
 int main(int argc, char** argv)
 {
-    DefaultAnswers answers;
+    ScriptedPrompt answers; // nothing scripted: every prompt gets its default
     const runtime::StandIn answering(&answers);
     return runtime::startProgram<Form1>(argc, argv);
 }

@@ -7,11 +7,11 @@
 //
 // Prints its rows of scripts/bench's Markdown table.
 
-#include "bench/standins.h"
 #include "board/form1.h"
 #include "board/layout.h"
 #include "board/lines.h"
 #include "runtime/shape.h"
+#include "support/scripted.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -82,7 +82,7 @@ void playOneGame(QRandomGenerator& random, const PaintCounter& paints, Moves& mo
     QWindow* handle = window->windowHandle();
     game::Cells cells{};
     std::array<int, game::columns + 1> heights{};
-    int mover = 1; // FixedRandom makes player 1 start
+    int mover = 1; // firstPlayerOne makes player 1 start
     while (window->isEnabled()) {
         std::vector<int> open;
         for (int c = 1; c <= game::columns; ++c)
@@ -219,8 +219,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     const int games = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 1000;
 
-    DefaultAnswers answers;
-    FixedRandom firstPlayerOne(0.25);
+    ScriptedPrompt answers;
+    ScriptedRandom firstPlayerOne({ firstMoveBy(1) });
     const runtime::StandIn answering(&answers);
     const runtime::StandIn drawing(&firstPlayerOne);
     PaintCounter paints;

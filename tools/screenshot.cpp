@@ -5,6 +5,7 @@
 #include "board/layout.h"
 #include "runtime/program.h"
 #include "runtime/services.h"
+#include "support/scripted.h"
 
 #include <QPixmap>
 #include <QTest>
@@ -13,23 +14,6 @@
 #include <cstdio>
 
 namespace {
-
-// The players' answers to the two name prompts.
-class Names final : public runtime::InputPrompt {
-public:
-    QString ask(const QString&, const QString&, const QString&) override { return m_names[m_next++ % 2]; }
-
-private:
-    std::array<QString, 2> m_names{ QStringLiteral("Mira"), QStringLiteral("Tomas") };
-    int m_next = 0;
-};
-
-// A draw that lets player 1 move first.
-class FirstPlayerStarts final : public runtime::RandomSource {
-public:
-    void seedFromTimer() override {}
-    double next() override { return 0.25; }
-};
 
 // Eleven moves into a game: red has three in the bottom row and blue is to move.
 constexpr std::array moves{ 4, 4, 3, 5, 5, 3, 4, 6, 2, 3, 5 };
@@ -59,8 +43,8 @@ int main(int argc, char** argv)
 
     Form1 window;
     {
-        Names names;
-        FirstPlayerStarts draw;
+        ScriptedPrompt names({ QStringLiteral("Mira"), QStringLiteral("Tomas") });
+        ScriptedRandom draw({ firstMoveBy(1) });
         const runtime::StandIn namesStandIn(&names);
         const runtime::StandIn drawStandIn(&draw);
         window.load();
