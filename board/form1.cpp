@@ -1,7 +1,9 @@
 #include "form1.h"
 
 #include "board/layout.h"
+#include "runtime/assistive.h"
 #include "runtime/clickarea.h"
+#include "runtime/infront.h"
 #include "runtime/label.h"
 #include "runtime/look.h"
 #include "runtime/services.h"
@@ -10,7 +12,6 @@
 #include <QKeyEvent>
 
 #include <algorithm>
-#include <ranges>
 
 using namespace game;
 
@@ -56,6 +57,8 @@ Form1::Form1()
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(caption);
     resize(clientArea.size());
+    // Larger is fine, but smaller would cut off columns.
+    setMinimumSize(clientArea.size());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, yellow);
     setPalette(palette);
@@ -100,6 +103,9 @@ void Form1::createControls()
             auto* area = new runtime::ClickArea(this, cellArea(c, r));
             area->setObjectName(QStringLiteral("lblcover%1(%2)").arg(c).arg(r));
             connect(area, &runtime::ClickArea::clicked, this, [this, c] { drop(c); });
+            // One button per column for screen readers: the bottom area speaks for its column.
+            if (r > 0)
+                runtime::hideFromAssistiveTechnology(area);
             lblcover[c][r] = area;
         }
     for (int c = 1; c <= columns; ++c)
@@ -119,8 +125,8 @@ void Form1::load()
                                 QStringLiteral("Player1"));
     name2 = runtime::askForText(QStringLiteral("Player 2's name:"), QStringLiteral("Player 2"),
                                 QStringLiteral("Player2"));
-    lblplayer1->setText(name1 + turnSuffix);
-    lblplayer2->setText(name2 + turnSuffix);
+    lblplayer1->setTextWithName(turnPattern, name1);
+    lblplayer2->setTextWithName(turnPattern, name2);
     showTurnOf(turn);
 }
 
@@ -159,8 +165,7 @@ void Form1::keyPressEvent(QKeyEvent* event)
 // Screen readers read the board from the controls' names, which follow the game.
 void Form1::describeColumn(int c)
 {
-    for (runtime::ClickArea* area : lblcover[c])
-        area->setAccessibleName(columnSpeech(c, height[c]));
+    lblcover[c][0]->setAccessibleName(columnSpeech(c, height[c]));
     for (int r = 0; r < rows; ++r)
         Shp[c][r]->setAccessibleName(cellSpeech(c, r, board[c][r]));
 }
@@ -168,26 +173,40 @@ void Form1::describeColumn(int c)
 void Form1::win()
 {
     scanLines(board, winner);
-    const bool full = std::ranges::all_of(std::views::iota(1, columns + 1),
-                                          [this](int c) { return isColumnClosed(c); });
+    bool full = true;
+    for (int c = 1; c <= columns; ++c)
+        full = full && isColumnClosed(c);
     if (full)
         winner[3] = true;
 
     if (winner[1])
-        endGame(name1 + Gameover::winsSuffix, lblplayer2);
+        endWithWinner(name1, lblplayer2);
     else if (winner[2])
-        endGame(name2 + Gameover::winsSuffix, lblplayer1);
+        endWithWinner(name2, lblplayer1);
     else if (winner[3])
-        endGame(Gameover::tieText, nullptr);
+        endWithTie();
 }
 
-void Form1::endGame(const QString& outcome, QWidget* turnLabelToHide)
+void Form1::endWithWinner(const QString& name, QWidget* loserTurnLabel)
 {
     setEnabled(false);
-    gameover->setOutcome(outcome);
+    gameover->setWinner(name);
+    showGameover();
+    loserTurnLabel->hide();
+}
+
+// After a tie the turn labels stay as they are.
+void Form1::endWithTie()
+{
+    setEnabled(false);
+    gameover->setTie();
+    showGameover();
+}
+
+void Form1::showGameover()
+{
+    runtime::keepInFrontOf(&*gameover, this);
     gameover->show();
-    if (turnLabelToHide)
-        turnLabelToHide->hide();
 }
 
 void Form1::showTurnOf(int player)

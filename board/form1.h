@@ -35,7 +35,9 @@ private:
     void drop(int c);
     void describeColumn(int c);
     void win();
-    void endGame(const QString& outcome, QWidget* turnLabelToHide);
+    void endWithWinner(const QString& name, QWidget* loserTurnLabel);
+    void endWithTie();
+    void showGameover();
     void showTurnOf(int player);
     void closeColumn(int c);
     bool isColumnClosed(int c) const;

@@ -32,6 +32,7 @@ inline const QColor blue{ 0x00, 0x00, 0xFF };
 inline const QColor emptyHole{ 0x00, 0x00, 0x00 };
 
 inline const QString caption = QStringLiteral("Vantrel");
-inline const QString turnSuffix = QStringLiteral("'s turn");
+// A turn label: the player's name, then what it means.
+inline const QString turnPattern = QStringLiteral("%1's turn");
 
 } // namespace game

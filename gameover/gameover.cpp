@@ -43,10 +43,16 @@ Gameover::Gameover()
     connect(cmdquit, &QPushButton::clicked, this, &Gameover::cmdquitClicked);
 }
 
-void Gameover::setOutcome(const QString& outcome)
+void Gameover::setWinner(const QString& name)
 {
-    lblwinner->setText(outcome);
-    setAccessibleDescription(outcome);
+    lblwinner->setTextWithName(QStringLiteral("%1 Wins"), name);
+    setAccessibleDescription(lblwinner->text());
+}
+
+void Gameover::setTie()
+{
+    lblwinner->setText(QStringLiteral("Tie"));
+    setAccessibleDescription(lblwinner->text());
 }
 
 void Gameover::cmdquitClicked()

@@ -17,11 +17,9 @@ class Gameover : public QDialog {
 public:
     Gameover();
 
-    inline static const QString winsSuffix = QStringLiteral(" Wins");
-    inline static const QString tieText = QStringLiteral("Tie");
-
-    // The caption of lblwinner: a name followed by winsSuffix, or tieText.
-    void setOutcome(const QString& outcome);
+    // The caption of lblwinner: the winner's name followed by " Wins", or "Tie".
+    void setWinner(const QString& name);
+    void setTie();
 
     void reject() override;
 

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QInputDialog>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QWidget>
 
 namespace runtime {
@@ -46,6 +47,14 @@ RandomSource& realRandom()
     return random;
 }
 
+// The prompt takes one line; a line break or a tab pasted into it is shown,
+// there and wherever the text appears later, as the one space it looks like.
+QString asOneLine(QString text)
+{
+    static const QRegularExpression breaks(QStringLiteral("\\r\\n|[\\r\\n\\t\\v\\f\\x{85}\\x{2028}\\x{2029}]"));
+    return text.replace(breaks, QStringLiteral(" "));
+}
+
 InputPrompt* standInPrompt = nullptr;
 RandomSource* standInRandom = nullptr;
 
@@ -54,7 +63,7 @@ RandomSource* standInRandom = nullptr;
 QString askForText(const QString& prompt, const QString& title, const QString& defaultText)
 {
     InputPrompt& service = standInPrompt ? *standInPrompt : realPrompt();
-    return service.ask(prompt, title, defaultText);
+    return asOneLine(service.ask(prompt, title, defaultText));
 }
 
 void seedRandomFromTimer()

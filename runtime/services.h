@@ -22,6 +22,7 @@ public:
     virtual double next() = 0;
 };
 
+// The text the player gave, on one line: line breaks and tabs become spaces.
 QString askForText(const QString& prompt, const QString& title, const QString& defaultText);
 void seedRandomFromTimer();
 double nextRandom();

@@ -53,6 +53,8 @@ class TestNames : public QObject {
 private slots:
     void hostileNamesAreShownAsTyped_data();
     void hostileNamesAreShownAsTyped();
+    void aLongNameIsShortenedNeverTheMeaning_data();
+    void aLongNameIsShortenedNeverTheMeaning();
     void cancelOrCloseOnEitherPromptLeavesThatNameEmpty_data();
     void cancelOrCloseOnEitherPromptLeavesThatNameEmpty();
 };
@@ -60,41 +62,47 @@ private slots:
 void TestNames::hostileNamesAreShownAsTyped_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("bold markup") << "<b>x</b>";
-    QTest::newRow("image markup") << "<img src=x>";
-    QTest::newRow("link markup") << "<a href=\"x\">x</a>";
-    QTest::newRow("entity") << "&amp;";
-    QTest::newRow("mnemonic") << "&Quit";
-    QTest::newRow("doubled ampersand") << "R&&D";
-    QTest::newRow("lone ampersand") << "&";
-    QTest::newRow("right-to-left script") << QString::fromUtf8("שלום עולם");
-    QTest::newRow("mixed directions") << QString::fromUtf8("Ann مرحبا 123");
-    QTest::newRow("right-to-left override") << QString::fromUtf8("\u202Eevil\u202C.exe");
-    QTest::newRow("unclosed overrides and embeddings") << QString::fromUtf8("\u202E\u202D\u202B\u202Ax");
-    QTest::newRow("isolates") << QString::fromUtf8("\u2067x\u2066y\u2068z");
-    QTest::newRow("combining marks") << QString::fromUtf8("e\u0301n\u0303");
-    QTest::newRow("a pile of combining marks") << "Z" + QString(200, QChar(0x0336));
-    QTest::newRow("combining mark alone") << QString(QChar(0x0301));
-    QTest::newRow("emoji") << QString::fromUtf8("🎲🏆");
-    QTest::newRow("emoji sequences") << QString::fromUtf8("👩‍👩‍👧‍👦🇳🇱👍🏽");
-    QTest::newRow("zero-width characters") << QString::fromUtf8("\u200B\u200C\u200D\u2060\uFEFF");
-    QTest::newRow("zero-width inside") << QString::fromUtf8("A\u200Bn\u200Dn");
-    QTest::newRow("tab and escape") << "Ann\tBea\x1b[31m";
-    QTest::newRow("bell and backspace") << "\x07\x08x";
-    QTest::newRow("line and paragraph separators") << QString::fromUtf8("a\u2028b\u2029c\u0085d");
-    QTest::newRow("null character") << QString(QChar(0)) + "x";
-    QTest::newRow("lone surrogates") << QString(QChar(0xD800)) + "x" + QString(QChar(0xDC00));
-    QTest::newRow("noncharacters") << QString::fromUtf8("\uFFFF\uFFFE");
-    QTest::newRow("spaces only") << "     ";
-    QTest::newRow("other blanks only") << QString::fromUtf8("\u00A0\u3000\u2003");
-    QTest::newRow("empty") << "";
-    QTest::newRow("longest the prompt takes") << QString(longestName, 'W');
-    QTest::newRow("longest, in words") << QString("Wide ").repeated(longestName / 5).left(longestName);
+    QTest::addColumn<QString>("shown"); // the name on the board and in the dialog
+    const auto row = [](const char* tag, const QString& name, const QString& shown = {}) {
+        QTest::newRow(tag) << name << (shown.isNull() ? name : shown);
+    };
+    row("bold markup", "<b>x</b>");
+    row("image markup", "<img src=x>");
+    row("link markup", "<a href=\"x\">x</a>");
+    row("entity", "&amp;");
+    row("mnemonic", "&Quit");
+    row("doubled ampersand", "R&&D");
+    row("lone ampersand", "&");
+    row("right-to-left script", QString::fromUtf8("שלום עולם"));
+    row("mixed directions", QString::fromUtf8("Ann مرحبا 123"));
+    row("right-to-left override", QString::fromUtf8("\u202Eevil\u202C.exe"));
+    row("unclosed overrides and embeddings", QString::fromUtf8("\u202E\u202D\u202B\u202Ax"));
+    row("isolates", QString::fromUtf8("\u2067x\u2066y\u2068z"));
+    row("combining marks", QString::fromUtf8("e\u0301n\u0303"));
+    row("a pile of combining marks", "Z" + QString(200, QChar(0x0336)));
+    row("combining mark alone", QString(QChar(0x0301)));
+    row("emoji", QString::fromUtf8("🎲🏆"));
+    row("emoji sequences", QString::fromUtf8("👩‍👩‍👧‍👦🇳🇱👍🏽"));
+    row("zero-width characters", QString::fromUtf8("\u200B\u200C\u200D\u2060\uFEFF"));
+    row("zero-width inside", QString::fromUtf8("A\u200Bn\u200Dn"));
+    row("tab and escape", "Ann\tBea\x1b[31m", "Ann Bea\x1b[31m");
+    row("pasted lines", "Line1\nLine2\r\nLine3\rLine4\v\f", "Line1 Line2 Line3 Line4  ");
+    row("bell and backspace", "\x07\x08x");
+    row("line and paragraph separators", QString::fromUtf8("a\u2028b\u2029c\u0085d"), "a b c d");
+    row("null character", QString(QChar(0)) + "x");
+    row("lone surrogates", QString(QChar(0xD800)) + "x" + QString(QChar(0xDC00)));
+    row("noncharacters", QString::fromUtf8("\uFFFF\uFFFE"));
+    row("spaces only", "     ");
+    row("other blanks only", QString::fromUtf8("\u00A0\u3000\u2003"));
+    row("empty", "");
+    row("longest the prompt takes", QString(longestName, 'W'));
+    row("longest, in words", QString("Wide ").repeated(longestName / 5).left(longestName));
 }
 
 void TestNames::hostileNamesAreShownAsTyped()
 {
     QFETCH(QString, name);
+    QFETCH(QString, shown);
     PromptAnswerer answerer(PromptAnswerer::typing({ name, name }));
     Game game(1, nullptr);
     QVERIFY(answerer.isDone());
@@ -105,7 +113,7 @@ void TestNames::hostileNamesAreShownAsTyped()
     QCOMPARE(sizes.window, QSize(484, 416));
     for (int player = 1; player <= 2; ++player) {
         auto* label = game.window().findChild<runtime::Label*>(QStringLiteral("lblplayer%1").arg(player));
-        QCOMPARE(label->text(), name + "'s turn");
+        QCOMPARE(label->text(), shown + "'s turn");
         QCOMPARE(label->textFormat(), Qt::PlainText);
     }
     QVERIFY(paintsSomething(&game.window()));
@@ -113,13 +121,77 @@ void TestNames::hostileNamesAreShownAsTyped()
 
     game.play(player1WinsInColumn1);
     QVERIFY(game.gameover());
-    QCOMPARE(game.outcomeText(), name + " Wins");
+    QCOMPARE(game.outcomeText(), shown + " Wins");
     auto* winner = game.gameover()->findChild<runtime::Label*>("lblwinner");
     QCOMPARE(winner->textFormat(), Qt::PlainText);
     QVERIFY(paintsSomething(game.gameover()));
     QCOMPARE(winner->geometry(), QRect(16, 16, 129, 57));
     QCOMPARE(game.gameover()->size(), QSize(165, 143));
     QCOMPARE(sizesOf(game.window()), sizes);
+}
+
+void TestNames::aLongNameIsShortenedNeverTheMeaning_data()
+{
+    // The names are cut from a unit repeated: a word to n characters, a
+    // grapheme to n graphemes.
+    QTest::addColumn<QString>("unit");
+    QTest::newRow("Latin words") << "Jean-Christophe ";
+    QTest::newRow("wide letters") << "W";
+    QTest::newRow("narrow letters") << "i";
+    QTest::newRow("Greek") << QString::fromUtf8("Αλέξανδρος ");
+    QTest::newRow("Arabic, right to left") << QString::fromUtf8("مرحبا ");
+    QTest::newRow("Chinese") << QString::fromUtf8("漢");
+    QTest::newRow("combining accents") << QString::fromUtf8("e\u0301");
+    QTest::newRow("emoji with modifiers") << QString::fromUtf8("👍🏽");
+}
+
+// Whatever the length of a name, the turn labels and the dialog say what
+// they mean: a name that does not fit is shortened with an ellipsis, and
+// " Wins" and "'s turn" always stay whole. A name that fits is shown as it is.
+void TestNames::aLongNameIsShortenedNeverTheMeaning()
+{
+    QFETCH(QString, unit);
+    const auto checkCaption = [](const runtime::Label* label, const QString& name, const QString& fixed,
+                                 bool& shortened) {
+        const QString shown = label->shownText();
+        QCOMPARE(label->text(), name + fixed);
+        if (shown == label->text()) {
+            QVERIFY2(!shortened, "a longer name was shortened before this one");
+            QVERIFY(label->toolTip().isEmpty());
+            return;
+        }
+        shortened = true;
+        const QString kept = shown.chopped(fixed.size() + 1);
+        QCOMPARE(shown, kept + QChar(0x2026) + fixed);
+        QVERIFY(name.startsWith(kept));
+        QCOMPARE(label->toolTip(), label->text());
+    };
+    bool turnShortened = false;
+    bool winsShortened = false;
+    for (int length = 1; length <= 200; ++length) {
+        const bool word = unit.endsWith(' ');
+        const QString name = word ? unit.repeated(length).left(length) : unit.repeated(length);
+        Game game(1, { name, name });
+        for (int player = 1; player <= 2; ++player) {
+            bool shortened = turnShortened;
+            checkCaption(game.window().findChild<runtime::Label*>(QStringLiteral("lblplayer%1").arg(player)),
+                         name, "'s turn", shortened);
+            if (player == 2)
+                turnShortened = shortened;
+            if (QTest::currentTestFailed())
+                return;
+        }
+        game.play(player1WinsInColumn1);
+        checkCaption(game.gameover()->findChild<runtime::Label*>("lblwinner"), name, " Wins", winsShortened);
+        if (QTest::currentTestFailed())
+            return;
+        if (length <= 3) {
+            QVERIFY(!turnShortened);
+            QVERIFY(!winsShortened);
+        }
+    }
+    QVERIFY(turnShortened);
+    QVERIFY(winsShortened);
 }
 
 void TestNames::cancelOrCloseOnEitherPromptLeavesThatNameEmpty_data()

@@ -2,8 +2,10 @@
 #include "runtime/label.h"
 #include "support/game.h"
 
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -28,6 +30,7 @@ private slots:
     void aLineOnTheLastDiscIsAWin();
     void theBoardKeepsItsLookWhenDisabled();
     void aFinishedBoardTakesNoClicks();
+    void theDialogStaysInFrontAndKeepsTheKeyboard();
     void closingTheBoardDuringPlayEndsTheRun();
 };
 
@@ -115,6 +118,33 @@ void TestOutcome::aFinishedBoardTakesNoClicks()
     game.play({ 1, 2, 1, 2, 1, 2, 1 });
     game.play({ 5 });
     QCOMPARE(game.discColor(5, 0), QColor(Qt::black));
+}
+
+// A click on the finished board activates it (the window manager's doing,
+// which offscreen is a request to activate); the dialog, stacked above the
+// board, takes the keyboard straight back so that Enter still quits.
+void TestOutcome::theDialogStaysInFrontAndKeepsTheKeyboard()
+{
+    Game game(1);
+    game.play({ 1, 2, 1, 2, 1, 2, 1 });
+    QWidget* dialog = game.gameover();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QCOMPARE(dialog->windowHandle()->transientParent(), game.window().windowHandle());
+
+    struct ActivationWatch : QObject {
+        bool boardWasActive = false;
+        bool eventFilter(QObject* board, QEvent* event) override
+        {
+            if (event->type() == QEvent::ActivationChange)
+                boardWasActive = boardWasActive || static_cast<QWidget*>(board)->isActiveWindow();
+            return false;
+        }
+    } watch;
+    game.window().installEventFilter(&watch);
+    game.window().windowHandle()->requestActivate();
+    QTRY_VERIFY(watch.boardWasActive);
+    QTRY_VERIFY(dialog->isActiveWindow());
+    QCOMPARE(QApplication::focusWidget(), dialog->findChild<QPushButton*>("cmdquit"));
 }
 
 void TestOutcome::closingTheBoardDuringPlayEndsTheRun()

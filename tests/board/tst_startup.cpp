@@ -19,6 +19,7 @@ private slots:
     void startsWithAnEmptyOpenBoard();
     void controlsSitWhereTheLayoutPutsThem();
     void coloursAndFonts();
+    void theBoardGrowsButNeverShrinksBelowItsLayout();
     void namesAreShownLiterally_data();
     void namesAreShownLiterally();
 };
@@ -129,6 +130,18 @@ void TestStartup::coloursAndFonts()
     QCOMPARE(title->font().weight(), QFont::Normal);
     QVERIFY(!title->autoFillBackground());
     QVERIFY(!player1->autoFillBackground());
+}
+
+void TestStartup::theBoardGrowsButNeverShrinksBelowItsLayout()
+{
+    Game game;
+    QWidget& window = game.window();
+    const QRect corner = window.findChild<QWidget*>("lblcover7(0)")->geometry();
+    window.resize(200, 150);
+    QCOMPARE(window.size(), QSize(484, 416));
+    window.resize(900, 700);
+    QCOMPARE(window.size(), QSize(900, 700));
+    QCOMPARE(window.findChild<QWidget*>("lblcover7(0)")->geometry(), corner);
 }
 
 void TestStartup::namesAreShownLiterally_data()

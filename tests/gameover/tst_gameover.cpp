@@ -45,7 +45,7 @@ void TestGameover::layout()
 void TestGameover::quitHasTheFocusAndTheDialogIsCentred()
 {
     Gameover dialog;
-    dialog.setOutcome("Tie");
+    dialog.setTie();
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.focusWidget(), dialog.findChild<QPushButton*>("cmdquit"));
@@ -57,7 +57,7 @@ void TestGameover::aLongNameStaysInsideTheLabel()
 {
     Gameover dialog;
     const QString outcome = QString(2000, 'W') + " Wins";
-    dialog.setOutcome(outcome);
+    dialog.setWinner(QString(2000, 'W'));
     dialog.show();
     auto* winner = dialog.findChild<runtime::Label*>("lblwinner");
     QCOMPARE(winner->text(), outcome);
@@ -83,7 +83,7 @@ void TestGameover::everyWayOutEndsTheProgram()
     using Action = std::function<void(Gameover&)>;
     QFETCH(Action, action);
     Gameover dialog;
-    dialog.setOutcome("Ann Wins");
+    dialog.setWinner("Ann");
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTimer::singleShot(0, &dialog, [&] { action(dialog); });

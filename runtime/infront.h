@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+namespace runtime {
+
+// Keeps a dialog in front of its owner window for as long as both live: the
+// window manager stacks it above the owner (and leaves it out of the task
+// bar), and while the owner is disabled, activating the owner, say by a click
+// on it, hands the keyboard straight back to the dialog.
+void keepInFrontOf(QWidget* dialog, QWidget* owner);
+
+} // namespace runtime
