@@ -13,33 +13,51 @@
 namespace runtime {
 namespace {
 
-constexpr auto noDisplayMessage =
-    "vantrel: cannot open a graphical display; Vantrel needs one to run "
-    "(is DISPLAY or WAYLAND_DISPLAY set?)\n";
-
-[[noreturn]] void exitForNoDisplay()
+[[noreturn]] void exitForNoDisplay(const QString& reason)
 {
-    std::fputs(noDisplayMessage, stderr);
+    std::fprintf(stderr, "vantrel: %s\n", qPrintable(reason));
     std::fflush(stderr);
     std::_Exit(1);
 }
 
-bool platformNeedsDisplay()
+// The platform Qt will start: the one a -platform option names, else the
+// one QT_QPA_PLATFORM names; empty means Qt's default, which needs a display.
+QByteArray chosenPlatform(int argc, char** argv)
 {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView argument(argv[i]);
+        for (const QByteArrayView option : { QByteArrayView("-platform"), QByteArrayView("--platform") }) {
+            if (argument == option && i + 1 < argc)
+                return argv[i + 1];
+            if (argument.startsWith(option) && argument.sliced(option.size()).startsWith('='))
+                return argument.sliced(option.size() + 1).toByteArray();
+        }
+    }
+    return qgetenv("QT_QPA_PLATFORM");
+}
+
+bool platformNeedsDisplay(const QByteArray& platform)
+{
     return platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
 }
 
 QtMessageHandler previousHandler = nullptr;
+// What the platform said while it started: why it failed, if it did.
+QStringList platformMessages;
 
-// Qt reports an unreachable display as a fatal message and then aborts;
-// leave cleanly instead, before the abort.
+// Qt reports a platform that cannot start as a fatal message and then
+// aborts; leave cleanly instead, before the abort, saying why in one line.
 void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    if (type == QtFatalMsg)
-        exitForNoDisplay();
-    if (context.category && QByteArrayView(context.category).startsWith("qt.qpa"))
-        return; // the line above says it better
+    if (type == QtFatalMsg) {
+        const QString reason = platformMessages.isEmpty() ? text.section(u'\n', 0, 0)
+                                                          : platformMessages.join(QStringLiteral("; "));
+        exitForNoDisplay(QStringLiteral("cannot start the graphical display: %1").arg(reason));
+    }
+    if (context.category && QByteArrayView(context.category).startsWith("qt.qpa")) {
+        platformMessages.append(text.simplified());
+        return; // the fatal message's line says it, if it matters
+    }
     previousHandler(type, context, text);
 }
 
@@ -123,11 +141,12 @@ void reportUnhandledError(const std::exception_ptr& error)
     endProgramWithStatus(unhandledErrorStatus);
 }
 
-void requireDisplay()
+void requireDisplay(int argc, char** argv)
 {
-    if (platformNeedsDisplay() && qEnvironmentVariableIsEmpty("DISPLAY")
+    if (platformNeedsDisplay(chosenPlatform(argc, argv)) && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        exitForNoDisplay();
+        exitForNoDisplay(QStringLiteral("cannot open a graphical display; Vantrel needs one to run "
+                                        "(is DISPLAY or WAYLAND_DISPLAY set?)"));
 }
 
 } // namespace runtime

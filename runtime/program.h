@@ -23,16 +23,17 @@ inline constexpr int unhandledErrorStatus = 70;
 // one line on stderr) and ends the program with unhandledErrorStatus.
 void reportUnhandledError(const std::exception_ptr& error);
 
-// Exits with status 1 and one line on stderr when no display can be opened;
-// Qt itself would abort with a core dump.
-void requireDisplay();
+// Exits with status 1 and one line on stderr when the platform the program
+// would start on needs a display and none is set; Qt itself would abort
+// with a core dump. A platform that fails later says why in one line too.
+void requireDisplay(int argc, char** argv);
 
 // Runs the program: the one start-up window is created, its Load handler runs
 // before it is first shown, then events are dispatched until the program ends.
 template <class StartupWindow>
 int startProgram(int& argc, char** argv)
 {
-    requireDisplay();
+    requireDisplay(argc, argv);
     Application application(argc, argv);
     try {
         StartupWindow window;

@@ -1,0 +1,187 @@
+#include "commandline.h"
+
+#include "runtime/translations.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+// Qt's own options, which the application object takes off the line:
+// accepted here so that they are not mistaken for unknown ones.
+const QStringList qtOptionsWithValue{ "platform",     "platformpluginpath", "platformtheme", "plugin",
+                                      "qwindowgeometry", "geometry",        "qwindowicon",   "qwindowtitle",
+                                      "title",        "session",            "display",       "name",
+                                      "style",        "stylesheet",         "qmljsdebugger" };
+const QStringList qtFlags{ "reverse", "widgetcount", "sync", "nograb", "dograb" };
+
+// In the order of ComputerLevel.
+const QStringList levelNames{ "easy", "medium", "hard" };
+
+enum class Verdict { play, help, version, unknownOption, missingValue, strayArgument, unknownLevel };
+
+struct Reading {
+    Verdict verdict = Verdict::play;
+    QString culprit; // the argument at fault, as given
+    Options options;
+};
+
+bool isComputerOption(const QString& argument)
+{
+    return argument == u"--computer" || argument == u"-computer";
+}
+
+// --computer takes its level after an equals sign, or none: then it plays
+// medium. A level given as the next word is taken too, and judged as a level.
+QStringList withComputerLevelSpelledOut(QStringList arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!isComputerOption(arguments[i]))
+            continue;
+        if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(u'-'))
+            arguments[i] += u'=' + arguments.takeAt(i + 1);
+        else
+            arguments[i] += QStringLiteral("=medium");
+    }
+    return arguments;
+}
+
+// The argument that named an option, as written on the line.
+QString argumentNaming(const QStringList& arguments, const QString& name)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        const QString spelled = argument.section(u'=', 0, 0);
+        if (spelled.startsWith(u'-') && QStringView(spelled).mid(spelled.startsWith(u"--") ? 2 : 1) == name)
+            return spelled;
+    }
+    return name;
+}
+
+// A name for what a missing value follows: the last option on the line.
+QString lastOption(const QStringList& arguments)
+{
+    for (qsizetype i = arguments.size() - 1; i > 0; --i)
+        if (arguments[i].startsWith(u'-'))
+            return arguments[i];
+    return {};
+}
+
+Reading read(const QStringList& given)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{ "h", "help" });
+    const QCommandLineOption version(QStringList{ "v", "version" });
+    const QCommandLineOption computer("computer", {}, "LEVEL");
+    parser.addOptions({ help, version, computer });
+    for (const QString& name : qtOptionsWithValue)
+        parser.addOption(QCommandLineOption(name, {}, "VALUE"));
+    for (const QString& name : qtFlags)
+        parser.addOption(QCommandLineOption(name));
+
+    const QStringList arguments = withComputerLevelSpelledOut(given);
+    Reading reading;
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            return { Verdict::unknownOption, argumentNaming(given, unknown.first()), {} };
+        return { Verdict::missingValue, lastOption(given), {} };
+    }
+    if (parser.isSet(help))
+        return { Verdict::help, {}, {} };
+    if (parser.isSet(version))
+        return { Verdict::version, {}, {} };
+    if (!parser.positionalArguments().isEmpty())
+        return { Verdict::strayArgument, parser.positionalArguments().first(), {} };
+    if (parser.isSet(computer)) {
+        const QString level = parser.value(computer);
+        const qsizetype index = levelNames.indexOf(level);
+        if (index < 0)
+            return { Verdict::unknownLevel, level, {} };
+        reading.options.computer = static_cast<ComputerLevel>(index);
+    }
+    return reading;
+}
+
+// Texts are looked up in the "CommandLine" context of the translations.
+class CommandLineText {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
+    static QString help()
+    {
+        return tr("Usage: vantrel [--computer[=LEVEL]] [Qt options]\n"
+                  "A board game: drop discs in turn and be the first to line up four.\n"
+                  "\n"
+                  "Options:\n"
+                  "  -h, --help          Show this help and exit.\n"
+                  "  -v, --version       Show the version and exit.\n"
+                  "  --computer[=LEVEL]  Play against the computer, which plays blue.\n"
+                  "                      LEVEL is easy, medium (the default) or hard;\n"
+                  "                      hard plays perfectly.\n"
+                  "\n"
+                  "Qt's own options, such as -platform NAME, -style NAME and -reverse,\n"
+                  "are accepted too.\n"
+                  "\n"
+                  "Playing: click a hole, or press 1 to 7, to drop a disc in that column.\n"
+                  "Ctrl+Z or Backspace takes a move back; H shows a hint. The right\n"
+                  "button, the Menu key or Shift+F10 opens a menu with both.\n");
+    }
+
+    static QString complaint(const Reading& reading)
+    {
+        switch (reading.verdict) {
+        case Verdict::unknownOption:
+            return tr("vantrel: unknown option '%1'").arg(reading.culprit) + u'\n' + tryHelp();
+        case Verdict::missingValue:
+            return tr("vantrel: option '%1' needs a value").arg(reading.culprit) + u'\n' + tryHelp();
+        case Verdict::strayArgument:
+            return tr("vantrel: unexpected argument '%1'").arg(reading.culprit) + u'\n' + tryHelp();
+        case Verdict::unknownLevel:
+            return tr("vantrel: unknown level '%1' for --computer: choose easy, medium or hard")
+                       .arg(reading.culprit)
+                + u'\n';
+        default:
+            return {};
+        }
+    }
+
+private:
+    static QString tryHelp() { return tr("Try 'vantrel --help' for more information.") + u'\n'; }
+};
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+std::variant<Options, int> readCommandLine(int& argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const Reading reading = read(arguments);
+    if (reading.verdict == Verdict::play)
+        return reading.options;
+
+    // The replies are translated, which takes an application object; one
+    // without a user interface needs no display.
+    const QCoreApplication application(argc, argv);
+    const runtime::Translations translations;
+    switch (reading.verdict) {
+    case Verdict::help:
+        print(stdout, CommandLineText::help());
+        return 0;
+    case Verdict::version:
+        print(stdout, QStringLiteral("vantrel " VANTREL_VERSION "\n"));
+        return 0;
+    default:
+        print(stderr, CommandLineText::complaint(reading));
+        return 2;
+    }
+}

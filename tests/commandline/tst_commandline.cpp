@@ -1,0 +1,133 @@
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Reply {
+    int status;
+    QString output;
+    QString errorOutput;
+};
+
+// The real program, started in a process of its own on a machine with no
+// display: everything the command line answers, it answers without one.
+Reply runWithoutDisplay(const QStringList& arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+        environment.remove(name);
+    environment.insert("LANG", "C");
+    environment.remove("LANGUAGE");
+    environment.remove("LC_ALL");
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VANTREL_EXECUTABLE), arguments);
+    if (!process.waitForFinished(20000))
+        process.kill();
+    process.waitForFinished();
+    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+             QString::fromLocal8Bit(process.readAllStandardOutput()),
+             QString::fromLocal8Bit(process.readAllStandardError()) };
+}
+
+const QString tryHelp = "Try 'vantrel --help' for more information.\n";
+
+} // namespace
+
+// The options, their replies and exit statuses.
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void helpAndVersionPrintAndSucceed_data();
+    void helpAndVersionPrintAndSucceed();
+    void aLineItCannotFollowIsRefused_data();
+    void aLineItCannotFollowIsRefused();
+    void aLineToPlayGoesOnToTheDisplay_data();
+    void aLineToPlayGoesOnToTheDisplay();
+};
+
+void TestCommandLine::helpAndVersionPrintAndSucceed_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("firstLine");
+    const QString usage = "Usage: vantrel [--computer[=LEVEL]] [Qt options]";
+    const QString version = "vantrel " VANTREL_VERSION;
+    QTest::newRow("--help") << QStringList{ "--help" } << usage;
+    QTest::newRow("-h") << QStringList{ "-h" } << usage;
+    QTest::newRow("--version") << QStringList{ "--version" } << version;
+    QTest::newRow("-v") << QStringList{ "-v" } << version;
+    QTest::newRow("help wins over a game") << QStringList{ "--computer=hard", "-h" } << usage;
+    QTest::newRow("beside Qt's options") << QStringList{ "-platform", "xcb", "-style=fusion", "-reverse", "-v" }
+                                         << version;
+}
+
+void TestCommandLine::helpAndVersionPrintAndSucceed()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, firstLine);
+    const Reply reply = runWithoutDisplay(arguments);
+    QCOMPARE(reply.errorOutput, "");
+    QCOMPARE(reply.status, 0);
+    QCOMPARE(reply.output.section('\n', 0, 0), firstLine);
+    QVERIFY(reply.output.endsWith('\n'));
+    if (firstLine.startsWith("Usage"))
+        for (const char* said : { "--help", "--version", "--computer[=LEVEL]", "easy, medium (the default) or hard" })
+            QVERIFY2(reply.output.contains(said), said);
+}
+
+void TestCommandLine::aLineItCannotFollowIsRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("errorOutput");
+    QTest::newRow("unknown long option") << QStringList{ "--colour=red" }
+                                         << "vantrel: unknown option '--colour'\n" + tryHelp;
+    QTest::newRow("unknown short option") << QStringList{ "-x" } << "vantrel: unknown option '-x'\n" + tryHelp;
+    QTest::newRow("short options run together") << QStringList{ "-hv" }
+                                                << "vantrel: unknown option '-hv'\n" + tryHelp;
+    QTest::newRow("stray argument") << QStringList{ "Ann" } << "vantrel: unexpected argument 'Ann'\n" + tryHelp;
+    QTest::newRow("argument after --") << QStringList{ "--", "-h" }
+                                       << "vantrel: unexpected argument '-h'\n" + tryHelp;
+    QTest::newRow("Qt option without its value") << QStringList{ "-platform" }
+                                                 << "vantrel: option '-platform' needs a value\n" + tryHelp;
+    const QString choose = "' for --computer: choose easy, medium or hard\n";
+    QTest::newRow("unknown level") << QStringList{ "--computer=strong" } << "vantrel: unknown level 'strong" + choose;
+    QTest::newRow("unknown level as the next word") << QStringList{ "--computer", "Hard" }
+                                                    << "vantrel: unknown level 'Hard" + choose;
+    QTest::newRow("empty level") << QStringList{ "--computer=" } << "vantrel: unknown level '" + choose;
+}
+
+void TestCommandLine::aLineItCannotFollowIsRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, errorOutput);
+    const Reply reply = runWithoutDisplay(arguments);
+    QCOMPARE(reply.errorOutput, errorOutput);
+    QCOMPARE(reply.output, "");
+    QCOMPARE(reply.status, 2);
+}
+
+// A line that asks for a game gets as far as looking for a display.
+void TestCommandLine::aLineToPlayGoesOnToTheDisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("nothing") << QStringList{};
+    QTest::newRow("--computer") << QStringList{ "--computer" };
+    for (const char* level : { "easy", "medium", "hard" }) {
+        QTest::newRow(level) << QStringList{ QStringLiteral("--computer=%1").arg(level) };
+        QTest::newRow(qPrintable(QStringLiteral("%1 as the next word").arg(level)))
+            << QStringList{ "--computer", level };
+    }
+    QTest::newRow("Qt's options") << QStringList{ "-style", "fusion", "--platform=xcb", "-reverse", "--" };
+}
+
+void TestCommandLine::aLineToPlayGoesOnToTheDisplay()
+{
+    QFETCH(QStringList, arguments);
+    const Reply reply = runWithoutDisplay(arguments);
+    QCOMPARE(reply.status, 1);
+    QVERIFY2(reply.errorOutput.startsWith("vantrel: cannot open a graphical display"), qPrintable(reply.errorOutput));
+}
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
