@@ -9,7 +9,10 @@
 #include "runtime/services.h"
 #include "runtime/shape.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 
 #include <algorithm>
 
@@ -17,7 +20,7 @@ using namespace game;
 
 namespace {
 
-// What a screen reader says for the click areas of column c: the column and how full it is.
+// What a screen reader says for column c's button: the column and how full it is.
 QString columnSpeech(int c, int discs)
 {
     const QString column = QStringLiteral("Column %1, ").arg(c);
@@ -50,9 +53,15 @@ int columnOfKey(const QKeyEvent& event)
     return c >= 1 && c <= columns ? c : 0;
 }
 
+int opponentOf(int player)
+{
+    return player == 1 ? 2 : 1;
+}
+
 } // namespace
 
-Form1::Form1()
+Form1::Form1(Blue bluePlays)
+    : bluePlayer(bluePlays)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(caption);
@@ -63,10 +72,11 @@ Form1::Form1()
     palette.setColor(QPalette::Window, yellow);
     setPalette(palette);
     setAutoFillBackground(true);
-    // The board takes the keys 1 to 7; nothing on it draws a focus frame.
+    // The board takes the keys; nothing on it draws a focus frame.
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleDescription(QStringLiteral("Keys 1 to 7 drop a disc in that column"));
+    setAccessibleDescription(keysSpeech);
     createControls();
+    createActions();
     runtime::keepLookWhenDisabled(this);
 }
 
@@ -103,6 +113,7 @@ void Form1::createControls()
             auto* area = new runtime::ClickArea(this, cellArea(c, r));
             area->setObjectName(QStringLiteral("lblcover%1(%2)").arg(c).arg(r));
             connect(area, &runtime::ClickArea::clicked, this, [this, c] { drop(c); });
+            area->setTakesPlayerInputWhen([this] { return !isComputersTurn(); });
             // One button per column for screen readers: the bottom area speaks for its column.
             if (r > 0)
                 runtime::hideFromAssistiveTechnology(area);
@@ -110,6 +121,18 @@ void Form1::createControls()
         }
     for (int c = 1; c <= columns; ++c)
         describeColumn(c);
+}
+
+// Undo and Hint, on their keys and in the context menu.
+void Form1::createActions()
+{
+    undoAction = new QAction(QStringLiteral("Undo"), this);
+    undoAction->setShortcuts({ QKeySequence::Undo, QKeySequence(Qt::Key_Backspace) });
+    connect(undoAction, &QAction::triggered, this, &Form1::undo);
+    hintAction = new QAction(QStringLiteral("Hint"), this);
+    hintAction->setShortcut(Qt::Key_H);
+    connect(hintAction, &QAction::triggered, this, &Form1::hint);
+    addActions({ undoAction, hintAction });
 }
 
 void Form1::load()
@@ -123,11 +146,15 @@ void Form1::load()
     turn = static_cast<quint8>(std::clamp(first, 1, 2));
     name1 = runtime::askForText(QStringLiteral("Player 1's name:"), QStringLiteral("Player 1"),
                                 QStringLiteral("Player1"));
-    name2 = runtime::askForText(QStringLiteral("Player 2's name:"), QStringLiteral("Player 2"),
-                                QStringLiteral("Player2"));
+    if (bluePlayer == Blue::computer)
+        name2 = computerName;
+    else
+        name2 = runtime::askForText(QStringLiteral("Player 2's name:"), QStringLiteral("Player 2"),
+                                    QStringLiteral("Player2"));
     lblplayer1->setTextWithName(turnPattern, name1);
     lblplayer2->setTextWithName(turnPattern, name2);
     showTurnOf(turn);
+    turnPassed();
 }
 
 void Form1::drop(int c)
@@ -137,29 +164,111 @@ void Form1::drop(int c)
     // keeps any other caller from writing past the top of the column.
     if (h >= rows || !isEnabled())
         return;
+    clearHint();
     const quint8 mover = turn;
     Shp[c][h]->setFill(mover == 1 ? red : blue);
     turn = mover == 1 ? 2 : 1;
     board[c][h] = mover;
     height[c] = static_cast<qint16>(h + 1);
+    record.append(c);
     describeColumn(c);
     showTurnOf(turn);
     if (height[c] > 5)
         closeColumn(c);
     win();
+    announce(QStringLiteral("%1 played column %2.").arg(mover == 1 ? name1 : name2).arg(c));
+    turnPassed();
 }
 
 // A key takes the road of a mouse click: the column's click area is clicked,
 // so its clicked signal reaches drop and then win, as for the mouse.
 void Form1::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent menuRequest(QContextMenuEvent::Keyboard, rect().center(), mapToGlobal(rect().center()));
+        contextMenuEvent(&menuRequest);
+        return;
+    }
     const int c = columnOfKey(*event);
     if (c == 0) {
         QWidget::keyPressEvent(event);
         return;
     }
-    if (!isColumnClosed(c))
+    if (!isColumnClosed(c) && lblcover[c][0]->takesPlayerInput())
         lblcover[c][0]->click();
+}
+
+// The right button, the Menu key or Shift+F10; a finished board, being
+// disabled, gets none of them.
+void Form1::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addActions({ undoAction, hintAction });
+    const QPoint where = event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                                     : mapToGlobal(rect().center());
+    menu.exec(where);
+}
+
+void Form1::undo()
+{
+    const qsizetype from = lastMoveToTakeBack();
+    if (!isEnabled() || from < 0)
+        return;
+    clearHint();
+    const qsizetype count = record.size() - from;
+    while (record.size() > from)
+        takeBackLastMove();
+    announce(QStringLiteral("%1 taken back.").arg(count == 1 ? QStringLiteral("1 move")
+                                                              : QStringLiteral("%1 moves").arg(count)));
+    turnPassed();
+}
+
+// The drop in reverse: the hole empties, the column reopens if it was full,
+// and the turn goes back to the player who made the move.
+void Form1::takeBackLastMove()
+{
+    const int c = record.takeLast();
+    const int h = height[c] - 1;
+    if (isColumnClosed(c))
+        openColumn(c);
+    turn = static_cast<quint8>(board[c][h]);
+    board[c][h] = 0;
+    height[c] = static_cast<qint16>(h);
+    Shp[c][h]->setFill(emptyHole);
+    describeColumn(c);
+    showTurnOf(turn);
+}
+
+void Form1::hint()
+{
+    if (!isEnabled() || isComputersTurn())
+        return;
+    hintThinker.think(record, engine::Level::hard, [this](int c) { showHint(c); });
+}
+
+// The hint shows as a ring in the mover's colour in the hole the disc would
+// fill, until the next move, a take-back or a new hint, or for hintShownFor.
+void Form1::showHint(int c)
+{
+    if (hintedHole)
+        hintedHole->setRing({});
+    hintedHole = Shp[c][height[c]];
+    hintedHole->setRing(turn == 1 ? red : blue);
+    announce(QStringLiteral("Hint: column %1").arg(c));
+    runtime::runAfter(hintShownFor, this, [this, shown = ++hintsShown] {
+        if (shown == hintsShown && hintedHole) {
+            hintedHole->setRing({});
+            hintedHole = nullptr;
+        }
+    });
+}
+
+void Form1::clearHint()
+{
+    hintThinker.stop();
+    if (hintedHole)
+        hintedHole->setRing({});
+    hintedHole = nullptr;
 }
 
 // Screen readers read the board from the controls' names, which follow the game.
@@ -168,6 +277,16 @@ void Form1::describeColumn(int c)
     lblcover[c][0]->setAccessibleName(columnSpeech(c, height[c]));
     for (int r = 0; r < rows; ++r)
         Shp[c][r]->setAccessibleName(cellSpeech(c, r, board[c][r]));
+}
+
+// What just happened, for screen readers: the board's description says it
+// after what the keys do.
+void Form1::announce(const QString& news)
+{
+    QString description = keysSpeech + u' ' + news;
+    if (isEnabled() && isComputersTurn())
+        description += QStringLiteral(" Computer is thinking.");
+    setAccessibleDescription(description);
 }
 
 void Form1::win()
@@ -193,6 +312,7 @@ void Form1::endWithWinner(const QString& name, QWidget* loserTurnLabel)
     gameover->setWinner(name);
     showGameover();
     loserTurnLabel->hide();
+    markLines();
 }
 
 // After a tie the turn labels stay as they are.
@@ -209,10 +329,29 @@ void Form1::showGameover()
     gameover->show();
 }
 
+// Every winning line's discs get a ring in the board's colour, so that
+// nobody has to look for them.
+void Form1::markLines()
+{
+    const Marks marks = cellsInLines(board);
+    for (int c = 1; c <= columns; ++c)
+        for (int r = 0; r < rows; ++r)
+            if (marks[c][r])
+                Shp[c][r]->setRing(yellow);
+}
+
 void Form1::showTurnOf(int player)
 {
     lblplayer1->setVisible(player == 1);
     lblplayer2->setVisible(player != 1);
+}
+
+// Whoever is to move now: the actions follow, and so does the computer.
+void Form1::turnPassed()
+{
+    undoAction->setEnabled(isEnabled() && lastMoveToTakeBack() >= 0);
+    hintAction->setEnabled(isEnabled() && !isComputersTurn());
+    emit turnChanged(turn);
 }
 
 void Form1::closeColumn(int c)
@@ -221,7 +360,37 @@ void Form1::closeColumn(int c)
         area->hide();
 }
 
+void Form1::openColumn(int c)
+{
+    for (runtime::ClickArea* area : lblcover[c])
+        area->show();
+}
+
 bool Form1::isColumnClosed(int c) const
 {
     return lblcover[c][0]->isHidden();
+}
+
+// Who made move i of the record: players alternate, and the last move was
+// made by the player not to move now.
+int Form1::moverOf(qsizetype move) const
+{
+    const bool sameAsLast = (record.size() - 1 - move) % 2 == 0;
+    return sameAsLast ? opponentOf(turn) : turn;
+}
+
+// The first move of the record that undo takes back: the last one, or
+// against the computer the person's last, with the computer's reply.
+qsizetype Form1::lastMoveToTakeBack() const
+{
+    qsizetype move = record.size() - 1;
+    if (bluePlayer == Blue::computer)
+        while (move >= 0 && moverOf(move) == 2)
+            --move;
+    return move;
+}
+
+bool Form1::isComputersTurn() const
+{
+    return bluePlayer == Blue::computer && turn == 2;
 }

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "board/lines.h"
+#include "board/thinker.h"
 #include "gameover/gameover.h"
 #include "runtime/windowinstance.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <array>
+
+class QAction;
 
 namespace runtime {
 class ClickArea;
@@ -16,31 +20,69 @@ class Shape;
 
 // The board window. It holds the whole state of the one game a run plays,
 // lays out the board, drops a disc for every column click and decides,
-// after each drop, whether the game is over.
+// after each drop, whether the game is over. Moves can be taken back, and
+// the engine can be asked for a hint.
 class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    Form1();
+    // Who plays blue, player 2: a second person, asked for a name, or the
+    // computer, named "Computer" without asking. While the computer is to
+    // move, the board takes no input from the person: the computer plays
+    // by clicking a column's click area itself.
+    enum class Blue { person, computer };
+
+    explicit Form1(Blue bluePlays = Blue::person);
     ~Form1() override;
 
     // The Load handler: the runtime calls it once, before the window is first shown.
     void load();
 
+    // What anyone looking at the board can tell: the columns (1 to 7)
+    // played so far in order, whose turn it is, and whether the game is over.
+    const QList<int>& moves() const { return record; }
+    int playerToMove() const { return turn; }
+    bool isOver() const { return !isEnabled(); }
+
+    // Takes back the last move, and against the computer its reply too, so
+    // that the person is to move again; does nothing when there is no such
+    // move or the game is over.
+    void undo();
+    // Marks the hole where the engine's best move for the player to move
+    // would land, for a while; against the computer, only on the person's turn.
+    void hint();
+
+signals:
+    // The player to move changed, after a move or a take-back, or was first
+    // drawn by the Load handler.
+    void turnChanged(int player);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void createControls();
+    void createActions();
     void drop(int c);
+    void takeBackLastMove();
     void describeColumn(int c);
     void win();
     void endWithWinner(const QString& name, QWidget* loserTurnLabel);
     void endWithTie();
     void showGameover();
+    void markLines();
     void showTurnOf(int player);
+    void turnPassed();
+    void announce(const QString& news);
+    void showHint(int c);
+    void clearHint();
     void closeColumn(int c);
+    void openColumn(int c);
     bool isColumnClosed(int c) const;
+    int moverOf(qsizetype move) const;
+    qsizetype lastMoveToTakeBack() const;
+    bool isComputersTurn() const;
 
     // The game.
     quint8 turn = 0;
@@ -49,6 +91,8 @@ private:
     std::array<qint16, 8> height{};
     game::Cells board{};
     game::Flags winner{};
+    QList<int> record;
+    const Blue bluePlayer;
 
     // The controls, indexed [column][element] like the board; column 0 is unused.
     runtime::Label* lblTitle = nullptr;
@@ -56,6 +100,11 @@ private:
     runtime::Label* lblplayer2 = nullptr;
     std::array<std::array<runtime::Shape*, 6>, 8> Shp{};
     std::array<std::array<runtime::ClickArea*, 6>, 8> lblcover{};
+    QAction* undoAction = nullptr;
+    QAction* hintAction = nullptr;
 
+    Thinker hintThinker;
+    runtime::Shape* hintedHole = nullptr;
+    int hintsShown = 0;
     runtime::WindowInstance<Gameover> gameover;
 };

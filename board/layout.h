@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include <chrono>
+
 // The board window's layout, in twips, and its colours and texts.
 namespace game {
 
@@ -23,6 +25,9 @@ constexpr QRect cellArea(int c, int r)
     return runtime::rectFromTwips(360 + 960 * (c - 1), 5160 - 840 * r, 735, 735);
 }
 
+// How long a hint stays marked.
+inline constexpr std::chrono::milliseconds hintShownFor{ 2000 };
+
 inline constexpr double titlePoints = 20.25;
 inline constexpr double turnPoints = 9.75;
 
@@ -32,6 +37,9 @@ inline const QColor blue{ 0x00, 0x00, 0xFF };
 inline const QColor emptyHole{ 0x00, 0x00, 0x00 };
 
 inline const QString caption = QStringLiteral("Vantrel");
+inline const QString computerName = QStringLiteral("Computer");
+inline const QString keysSpeech
+    = QStringLiteral("Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.");
 // A turn label: the player's name, then what it means.
 inline const QString turnPattern = QStringLiteral("%1's turn");
 

@@ -49,6 +49,18 @@ void scanLines(const Cells& cells, Flags& winner)
     });
 }
 
+Marks cellsInLines(const Cells& cells)
+{
+    Marks marks{};
+    forEachSegment([&](int c, int r, const Direction& d) {
+        const int owner = cells[c][r];
+        if (owner != 0 && ownsSegment(cells, owner, c, r, d))
+            for (int i = 0; i < 4; ++i)
+                marks[c + i * d.columnStep][r + i * d.rowStep] = true;
+    });
+    return marks;
+}
+
 int segmentCount()
 {
     int count = 0;

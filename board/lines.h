@@ -17,6 +17,11 @@ using Flags = std::array<bool, 4>;
 
 void scanLines(const Cells& cells, Flags& winner);
 
+// marks[c][r] is true where cell (c, r) belongs to four or more in a line of
+// one player's discs, in any direction.
+using Marks = std::array<std::array<bool, 6>, 8>;
+Marks cellsInLines(const Cells& cells);
+
 // How many four-cell segments the scan tests for each player.
 int segmentCount();
 

@@ -17,7 +17,7 @@ const QStringList qtOptionsWithValue{ "platform",     "platformpluginpath", "pla
                                       "style",        "stylesheet",         "qmljsdebugger" };
 const QStringList qtFlags{ "reverse", "widgetcount", "sync", "nograb", "dograb" };
 
-// In the order of ComputerLevel.
+// In the order of engine::Level.
 const QStringList levelNames{ "easy", "medium", "hard" };
 
 enum class Verdict { play, help, version, unknownOption, missingValue, strayArgument, unknownLevel };
@@ -100,7 +100,7 @@ Reading read(const QStringList& given)
         const qsizetype index = levelNames.indexOf(level);
         if (index < 0)
             return { Verdict::unknownLevel, level, {} };
-        reading.options.computer = static_cast<ComputerLevel>(index);
+        reading.options.computer = static_cast<engine::Level>(index);
     }
     return reading;
 }

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "engine/levels.h"
+
 #include <optional>
 #include <variant>
-
-// The strength the computer plays at, weakest first.
-enum class ComputerLevel { easy, medium, hard };
 
 // What the command line asks to play.
 struct Options {
     // Against the computer at this level; without it, two people share the board.
-    std::optional<ComputerLevel> computer;
+    std::optional<engine::Level> computer;
 };
 
 // Reads the command line: -h/--help, -v/--version and --computer[=LEVEL],

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 
+#include <functional>
+
 namespace runtime {
 
 // An invisible area that takes clicks: a press and a release inside it, as
@@ -12,8 +14,18 @@ class ClickArea : public QAbstractButton {
 public:
     ClickArea(QWidget* parent, const QRect& geometry);
 
+    // Whether the player at the screen may use it now, by mouse or through a
+    // screen reader's press action; click() from the program always works.
+    // By default they always may.
+    void setTakesPlayerInputWhen(std::function<bool()> condition);
+    bool takesPlayerInput() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    std::function<bool()> m_takesPlayerInput;
 };
 
 } // namespace runtime

@@ -28,15 +28,16 @@ void reportUnhandledError(const std::exception_ptr& error);
 // with a core dump. A platform that fails later says why in one line too.
 void requireDisplay(int argc, char** argv);
 
-// Runs the program: the one start-up window is created, its Load handler runs
-// before it is first shown, then events are dispatched until the program ends.
-template <class StartupWindow>
-int startProgram(int& argc, char** argv)
+// Runs the program: the one start-up window is created (from the arguments
+// given), its Load handler runs before it is first shown, then events are
+// dispatched until the program ends.
+template <class StartupWindow, class... Arguments>
+int startProgram(int& argc, char** argv, const Arguments&... arguments)
 {
     requireDisplay(argc, argv);
     Application application(argc, argv);
     try {
-        StartupWindow window;
+        StartupWindow window(arguments...);
         window.load();
         window.show();
         return Application::exec();

@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QWidget>
 
 namespace runtime {
@@ -35,6 +36,14 @@ private:
     QRandomGenerator m_generator;
 };
 
+class TimerDelays final : public Delays {
+public:
+    void after(std::chrono::milliseconds delay, QObject* context, std::function<void()> action) override
+    {
+        QTimer::singleShot(delay, context, std::move(action));
+    }
+};
+
 InputPrompt& realPrompt()
 {
     static DialogPrompt prompt;
@@ -55,8 +64,15 @@ QString asOneLine(QString text)
     return text.replace(breaks, QStringLiteral(" "));
 }
 
+Delays& realDelays()
+{
+    static TimerDelays delays;
+    return delays;
+}
+
 InputPrompt* standInPrompt = nullptr;
 RandomSource* standInRandom = nullptr;
+Delays* standInDelays = nullptr;
 
 } // namespace
 
@@ -76,6 +92,11 @@ double nextRandom()
     return (standInRandom ? *standInRandom : realRandom()).next();
 }
 
+void runAfter(std::chrono::milliseconds delay, QObject* context, std::function<void()> action)
+{
+    (standInDelays ? *standInDelays : realDelays()).after(delay, context, std::move(action));
+}
+
 void endProgram()
 {
     endProgramWithStatus(0);
@@ -91,24 +112,36 @@ void endProgramWithStatus(int status)
     QCoreApplication::exit(status);
 }
 
-StandIn::StandIn(InputPrompt* prompt)
+StandIn::StandIn()
     : m_previousPrompt(standInPrompt)
     , m_previousRandom(standInRandom)
+    , m_previousDelays(standInDelays)
+{
+}
+
+StandIn::StandIn(InputPrompt* prompt)
+    : StandIn()
 {
     standInPrompt = prompt;
 }
 
 StandIn::StandIn(RandomSource* random)
-    : m_previousPrompt(standInPrompt)
-    , m_previousRandom(standInRandom)
+    : StandIn()
 {
     standInRandom = random;
+}
+
+StandIn::StandIn(Delays* delays)
+    : StandIn()
+{
+    standInDelays = delays;
 }
 
 StandIn::~StandIn()
 {
     standInPrompt = m_previousPrompt;
     standInRandom = m_previousRandom;
+    standInDelays = m_previousDelays;
 }
 
 } // namespace runtime

@@ -2,9 +2,15 @@
 
 #include <QString>
 
-// The services the game asks of its runtime: a text prompt, random numbers and
-// ending the program. The prompt and the random source can be replaced by
-// stand-ins, which is how the tests script a game without modal dialogs.
+#include <chrono>
+#include <functional>
+
+class QObject;
+
+// The services the game asks of its runtime: a text prompt, random numbers,
+// pauses and ending the program. The prompt, the random source and the pauses
+// can be replaced by stand-ins, which is how the tests script a game without
+// modal dialogs or waiting.
 namespace runtime {
 
 class InputPrompt {
@@ -23,9 +29,18 @@ public:
 };
 
 // The text the player gave, on one line: line breaks and tabs become spaces.
+class Delays {
+public:
+    virtual ~Delays() = default;
+    // Runs action on the user-interface thread once the delay has passed,
+    // unless context has been destroyed by then.
+    virtual void after(std::chrono::milliseconds delay, QObject* context, std::function<void()> action) = 0;
+};
+
 QString askForText(const QString& prompt, const QString& title, const QString& defaultText);
 void seedRandomFromTimer();
 double nextRandom();
+void runAfter(std::chrono::milliseconds delay, QObject* context, std::function<void()> action);
 
 // Ends the program at once with exit status 0: every window goes away and no
 // further handler of the program runs.
@@ -40,13 +55,17 @@ class StandIn {
 public:
     explicit StandIn(InputPrompt* prompt);
     explicit StandIn(RandomSource* random);
+    explicit StandIn(Delays* delays);
     ~StandIn();
     StandIn(const StandIn&) = delete;
     StandIn& operator=(const StandIn&) = delete;
 
 private:
+    StandIn();
+
     InputPrompt* m_previousPrompt;
     RandomSource* m_previousRandom;
+    Delays* m_previousDelays;
 };
 
 } // namespace runtime

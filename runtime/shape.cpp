@@ -35,6 +35,14 @@ void Shape::setFill(const QColor& fill)
     update();
 }
 
+void Shape::setRing(const QColor& ring)
+{
+    if (ring == m_ring)
+        return;
+    m_ring = ring;
+    update();
+}
+
 void Shape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -42,7 +50,16 @@ void Shape::paintEvent(QPaintEvent*)
     painter.setPen(QPen(Qt::black, 1.0));
     painter.setBrush(m_fill);
     // Inset by half the pen so the outline stays inside the widget.
-    painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.drawEllipse(outline);
+    if (!m_ring.isValid())
+        return;
+    // A ring a twelfth of the circle wide, halfway between its edge and centre.
+    const qreal width = outline.width() / 12;
+    const qreal inset = outline.width() / 4 - width / 2;
+    painter.setPen(QPen(m_ring, width));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(outline.adjusted(inset, inset, -inset, -inset));
 }
 
 } // namespace runtime

@@ -16,11 +16,17 @@ public:
     QColor fill() const { return m_fill; }
     void setFill(const QColor& fill);
 
+    // A ring drawn inside the circle, to point the circle out; an invalid
+    // colour, the default, draws none.
+    QColor ring() const { return m_ring; }
+    void setRing(const QColor& ring);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor m_fill;
+    QColor m_ring;
 };
 
 } // namespace runtime

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "board/thinker.h"
+#include "engine/levels.h"
+
+#include <QObject>
+
+class Form1;
+
+// The computer as blue, player 2, of a board: on its turn it asks the engine
+// for a column and clicks that column's click area, as a person would, but
+// never sooner than a moment after the person's disc, so that the two moves
+// are seen one after the other. It reaches the board only that way: it
+// reads what the board shows and clicks.
+class ComputerPlayer : public QObject {
+    Q_OBJECT
+
+public:
+    ComputerPlayer(Form1& board, engine::Level level);
+
+    // The moment a person needs to see one disc land before the next.
+    static constexpr std::chrono::milliseconds pause{ 400 };
+
+private:
+    void takeTurn();
+    void playWhenReady();
+
+    Form1& m_board;
+    const engine::Level m_level;
+    Thinker m_thinker;
+    int m_turns = 0; // tells a pause of this turn from one of a turn gone by
+    bool m_paused = false;
+    int m_column = 0; // the column found, 0 while none is
+};
