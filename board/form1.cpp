@@ -154,6 +154,7 @@ void Form1::load()
     lblplayer1->setTextWithName(turnPattern, name1);
     lblplayer2->setTextWithName(turnPattern, name2);
     showTurnOf(turn);
+    announce({});
     turnPassed();
 }
 
@@ -283,10 +284,12 @@ void Form1::describeColumn(int c)
 // after what the keys do.
 void Form1::announce(const QString& news)
 {
-    QString description = keysSpeech + u' ' + news;
+    QStringList description{ keysSpeech };
+    if (!news.isEmpty())
+        description << news;
     if (isEnabled() && isComputersTurn())
-        description += QStringLiteral(" Computer is thinking.");
-    setAccessibleDescription(description);
+        description << QStringLiteral("Computer is thinking.");
+    setAccessibleDescription(description.join(u' '));
 }
 
 void Form1::win()

@@ -1,5 +1,6 @@
 #include "board/layout.h"
 #include "runtime/label.h"
+#include "runtime/shape.h"
 #include "support/game.h"
 
 #include <QPushButton>
@@ -30,6 +31,8 @@ private slots:
     void aLineOnTheLastDiscIsAWin();
     void theBoardKeepsItsLookWhenDisabled();
     void aFinishedBoardTakesNoClicks();
+    void theWinningLinesAreRinged_data();
+    void theWinningLinesAreRinged();
     void theDialogStaysInFrontAndKeepsTheKeyboard();
     void closingTheBoardDuringPlayEndsTheRun();
 };
@@ -118,6 +121,42 @@ void TestOutcome::aFinishedBoardTakesNoClicks()
     game.play({ 1, 2, 1, 2, 1, 2, 1 });
     game.play({ 5 });
     QCOMPARE(game.discColor(5, 0), QColor(Qt::black));
+}
+
+void TestOutcome::theWinningLinesAreRinged_data()
+{
+    using Cells = QList<QPoint>;
+    QTest::addColumn<QList<int>>("moves");
+    QTest::addColumn<Cells>("ringed");
+    QTest::newRow("vertical") << QList<int>{ 1, 2, 1, 2, 1, 2, 1 } << Cells{ { 1, 0 }, { 1, 1 }, { 1, 2 }, { 1, 3 } };
+    QTest::newRow("horizontal") << QList<int>{ 1, 1, 2, 2, 3, 3, 4 }
+                                << Cells{ { 1, 0 }, { 2, 0 }, { 3, 0 }, { 4, 0 } };
+    QTest::newRow("rising") << QList<int>{ 1, 2, 2, 3, 3, 4, 3, 4, 4, 6, 4 }
+                            << Cells{ { 1, 0 }, { 2, 1 }, { 3, 2 }, { 4, 3 } };
+    QTest::newRow("falling") << QList<int>{ 7, 6, 6, 5, 5, 4, 5, 4, 4, 2, 4 }
+                             << Cells{ { 7, 0 }, { 6, 1 }, { 5, 2 }, { 4, 3 } };
+    QTest::newRow("five in a line") << QList<int>{ 1, 1, 2, 2, 4, 4, 5, 5, 3 }
+                                    << Cells{ { 1, 0 }, { 2, 0 }, { 3, 0 }, { 4, 0 }, { 5, 0 } };
+    QTest::newRow("two lines at once") << QList<int>{ 5, 4, 2, 4, 5, 3, 3, 7, 4, 4, 5, 6, 5 }
+                                       << Cells{ { 2, 0 }, { 3, 1 }, { 4, 2 }, { 5, 3 }, { 5, 0 }, { 5, 1 }, { 5, 2 } };
+}
+
+// Each disc keeps its colour; a ring in the board's colour marks the line.
+void TestOutcome::theWinningLinesAreRinged()
+{
+    QFETCH(QList<int>, moves);
+    QFETCH(QList<QPoint>, ringed);
+    Game game(1);
+    game.play(moves);
+    QCOMPARE(game.outcomeText(), "Player1 Wins");
+    for (int c = 1; c <= 7; ++c)
+        for (int r = 0; r < 6; ++r) {
+            const auto* disc = game.window().findChild<runtime::Shape*>(QStringLiteral("Shp%1(%2)").arg(c).arg(r));
+            const QColor expected = ringed.contains(QPoint(c, r)) ? QColor(Qt::yellow) : QColor();
+            QVERIFY2(disc->ring() == expected, qPrintable(disc->objectName()));
+            if (expected.isValid())
+                QCOMPARE(disc->fill(), QColor(Qt::red));
+        }
 }
 
 // A click on the finished board activates it (the window manager's doing,

@@ -5,6 +5,7 @@
 // how it ends: the exit status, stderr, and that it ends at all.
 #include "board/form1.h"
 #include "board/layout.h"
+#include "computer/computerplayer.h"
 #include "runtime/label.h"
 #include "runtime/program.h"
 #include "support/promptanswerer.h"
@@ -17,6 +18,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -52,6 +54,8 @@ QList<PromptAnswerer::Answer> answersFor(const QString& way)
 {
     if (way == u"cancel-and-close-prompts")
         return { { Action::Cancel, {} }, { Action::Close, {} } };
+    if (way.startsWith(u"computer"))
+        return PromptAnswerer::typing({ QStringLiteral("Ann") });
     return PromptAnswerer::typing({ QStringLiteral("Ann"), QStringLiteral("Bea") });
 }
 
@@ -77,8 +81,11 @@ void closeThroughFrame(QWidget* window)
 class ScriptedBoard : public Form1 {
 public:
     ScriptedBoard()
-        : m_answerer(answersFor(wayOut))
+        : Form1(wayOut.startsWith(u"computer") ? Blue::computer : Blue::person)
+        , m_answerer(answersFor(wayOut))
     {
+        if (wayOut.startsWith(u"computer"))
+            m_computer = std::make_unique<ComputerPlayer>(*this, engine::Level::hard);
     }
 
 protected:
@@ -95,6 +102,11 @@ private:
     {
         if (!QTest::qWaitForWindowExposed(this))
             qFatal("the board window was never exposed");
+        if (wayOut == u"computer-board-closed-while-it-thinks") {
+            click(4);
+            closeThroughFrame(this);
+            return;
+        }
         if (wayOut == u"board-closed") {
             click(4);
             click(3);
@@ -131,6 +143,7 @@ private:
 
     PromptAnswerer m_answerer;
     ThrowingObject m_throwing;
+    std::unique_ptr<ComputerPlayer> m_computer;
 };
 
 int main(int argc, char** argv)

@@ -1,6 +1,7 @@
 #include "game.h"
 
 #include "board/layout.h"
+#include "computer/computerplayer.h"
 #include "runtime/clickarea.h"
 #include "runtime/label.h"
 #include "runtime/shape.h"
@@ -19,12 +20,23 @@ Game::Game(int firstPlayer, runtime::InputPrompt* prompt)
     start(firstPlayer, prompt);
 }
 
-void Game::start(int firstPlayer, runtime::InputPrompt* prompt)
+Game::Game(int firstPlayer, const QString& name, engine::Level level)
+    : m_level(level)
+{
+    ScriptedPrompt prompt({ name });
+    start(firstPlayer, &prompt, Form1::Blue::computer);
+}
+
+Game::~Game() = default;
+
+void Game::start(int firstPlayer, runtime::InputPrompt* prompt, Form1::Blue blue)
 {
     ScriptedRandom random({ firstMoveBy(firstPlayer) });
     const runtime::StandIn promptStandIn(prompt);
     const runtime::StandIn randomStandIn(&random);
-    m_window = std::make_unique<Form1>();
+    m_window = std::make_unique<Form1>(blue);
+    if (m_level)
+        m_computer = std::make_unique<ComputerPlayer>(*m_window, *m_level);
     m_window->load();
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))

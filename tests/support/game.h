@@ -9,7 +9,9 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
+class ComputerPlayer;
 class QWidget;
 
 // A board window started the way the program starts it, with scripted names
@@ -20,6 +22,9 @@ public:
     // Asks for the names through the given prompt; nullptr means the real
     // prompt dialog, which the test then has to answer.
     Game(int firstPlayer, runtime::InputPrompt* prompt);
+    // Player 1, named so, against the computer at this level.
+    Game(int firstPlayer, const QString& name, engine::Level level);
+    ~Game();
 
     Form1& window() const { return *m_window; }
 
@@ -44,7 +49,9 @@ public:
     QString outcomeText() const;
 
 private:
-    void start(int firstPlayer, runtime::InputPrompt* prompt);
+    void start(int firstPlayer, runtime::InputPrompt* prompt, Form1::Blue blue = Form1::Blue::person);
 
     std::unique_ptr<Form1> m_window;
+    std::unique_ptr<ComputerPlayer> m_computer;
+    std::optional<engine::Level> m_level;
 };

@@ -1,5 +1,7 @@
 #include "scripted.h"
 
+#include <QTimer>
+
 ScriptedPrompt::ScriptedPrompt(QStringList answers, QStringList* log)
     : m_answers(std::move(answers))
     , m_log(log)
@@ -32,4 +34,20 @@ double ScriptedRandom::next()
     const double number = m_numbers.at(m_next);
     m_next = (m_next + 1) % m_numbers.size();
     return number;
+}
+
+void ScriptedDelays::after(std::chrono::milliseconds, QObject* context, std::function<void()> action)
+{
+    if (m_mode == Mode::atOnce)
+        QTimer::singleShot(0, context, std::move(action));
+    else
+        m_held.append({ context, std::move(action) });
+}
+
+void ScriptedDelays::release()
+{
+    const auto held = std::exchange(m_held, {});
+    for (const auto& [context, action] : held)
+        if (context)
+            action();
 }

@@ -3,6 +3,7 @@
 #include "runtime/services.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -39,3 +40,19 @@ inline double firstMoveBy(int player)
 {
     return player == 1 ? 0.25 : 0.75;
 }
+
+// Pauses that take no time: each action runs as soon as the event loop
+// comes round, or, when held, only once the test releases it.
+class ScriptedDelays : public runtime::Delays {
+public:
+    enum class Mode { atOnce, held };
+    explicit ScriptedDelays(Mode mode = Mode::atOnce) : m_mode(mode) {}
+    void after(std::chrono::milliseconds delay, QObject* context, std::function<void()> action) override;
+    // Runs every held action whose context still exists.
+    void release();
+    qsizetype heldCount() const { return m_held.size(); }
+
+private:
+    Mode m_mode;
+    QList<std::pair<QPointer<QObject>, std::function<void()>>> m_held;
+};
