@@ -23,22 +23,30 @@ namespace {
 // What a screen reader says for column c's button: the column and how full it is.
 QString columnSpeech(int c, int discs)
 {
-    const QString column = QStringLiteral("Column %1, ").arg(c);
     if (discs == 0)
-        return column + QStringLiteral("no discs");
-    if (discs == 1)
-        return column + QStringLiteral("1 disc");
+        return Form1::tr("Column %1, no discs").arg(c);
     if (discs >= rows)
-        return column + QStringLiteral("full");
-    return column + QStringLiteral("%1 discs").arg(discs);
+        return Form1::tr("Column %1, full").arg(c);
+    // English has its own word for one; other languages take the number's plural forms.
+    if (discs == 1)
+        return Form1::tr("Column %1, 1 disc").arg(c);
+    return Form1::tr("Column %1, %n discs", nullptr, discs).arg(c);
 }
 
 // And for one hole: its place, rows counted from 1 at the bottom, and what fills it.
 QString cellSpeech(int c, int r, qint16 cell)
 {
-    static const std::array<QString, 3> contents{ QStringLiteral("empty"), QStringLiteral("red"),
-                                                  QStringLiteral("blue") };
-    return QStringLiteral("Column %1, row %2, %3").arg(c).arg(r + 1).arg(contents.at(cell));
+    if (cell == 1)
+        return Form1::tr("Column %1, row %2, red").arg(c).arg(r + 1);
+    if (cell == 2)
+        return Form1::tr("Column %1, row %2, blue").arg(c).arg(r + 1);
+    return Form1::tr("Column %1, row %2, empty").arg(c).arg(r + 1);
+}
+
+// What the board's description always says: the keys.
+QString keysSpeech()
+{
+    return Form1::tr("Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.");
 }
 
 // The column a key names: 1 to 7 on the main row or the keypad, else 0. Held
@@ -74,7 +82,7 @@ Form1::Form1(Blue bluePlays)
     setAutoFillBackground(true);
     // The board takes the keys; nothing on it draws a focus frame.
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleDescription(keysSpeech);
+    setAccessibleDescription(keysSpeech());
     createControls();
     createActions();
     runtime::keepLookWhenDisabled(this);
@@ -94,12 +102,12 @@ void Form1::createControls()
     lblplayer1->setObjectName(QStringLiteral("lblplayer1"));
     lblplayer1->setFont(turnFont);
     lblplayer1->setTextColor(red);
-    lblplayer1->setAccessibleDescription(QStringLiteral("Plays red"));
+    lblplayer1->setAccessibleDescription(tr("Plays red"));
     lblplayer2 = new runtime::Label(this, player2Area, Qt::AlignLeft);
     lblplayer2->setObjectName(QStringLiteral("lblplayer2"));
     lblplayer2->setFont(turnFont);
     lblplayer2->setTextColor(blue);
-    lblplayer2->setAccessibleDescription(QStringLiteral("Plays blue"));
+    lblplayer2->setAccessibleDescription(tr("Plays blue"));
 
     // Discs first, so that the click areas lie above them.
     for (int c = 1; c <= columns; ++c)
@@ -126,10 +134,10 @@ void Form1::createControls()
 // Undo and Hint, on their keys and in the context menu.
 void Form1::createActions()
 {
-    undoAction = new QAction(QStringLiteral("Undo"), this);
+    undoAction = new QAction(tr("Undo"), this);
     undoAction->setShortcuts({ QKeySequence::Undo, QKeySequence(Qt::Key_Backspace) });
     connect(undoAction, &QAction::triggered, this, &Form1::undo);
-    hintAction = new QAction(QStringLiteral("Hint"), this);
+    hintAction = new QAction(tr("Hint"), this);
     hintAction->setShortcut(Qt::Key_H);
     connect(hintAction, &QAction::triggered, this, &Form1::hint);
     addActions({ undoAction, hintAction });
@@ -144,15 +152,13 @@ void Form1::load()
     // Clamped so that even a source that strays outside [0, 1) picks a real player.
     const int first = static_cast<int>(2 * runtime::nextRandom() + 1);
     turn = static_cast<quint8>(std::clamp(first, 1, 2));
-    name1 = runtime::askForText(QStringLiteral("Player 1's name:"), QStringLiteral("Player 1"),
-                                QStringLiteral("Player1"));
+    name1 = runtime::askForText(tr("Player 1's name:"), tr("Player 1"), tr("Player1"));
     if (bluePlayer == Blue::computer)
-        name2 = computerName;
+        name2 = tr("Computer");
     else
-        name2 = runtime::askForText(QStringLiteral("Player 2's name:"), QStringLiteral("Player 2"),
-                                    QStringLiteral("Player2"));
-    lblplayer1->setTextWithName(turnPattern, name1);
-    lblplayer2->setTextWithName(turnPattern, name2);
+        name2 = runtime::askForText(tr("Player 2's name:"), tr("Player 2"), tr("Player2"));
+    lblplayer1->setTextWithName(tr("%1's turn"), name1);
+    lblplayer2->setTextWithName(tr("%1's turn"), name2);
     showTurnOf(turn);
     announce({});
     turnPassed();
@@ -177,7 +183,7 @@ void Form1::drop(int c)
     if (height[c] > 5)
         closeColumn(c);
     win();
-    announce(QStringLiteral("%1 played column %2.").arg(mover == 1 ? name1 : name2).arg(c));
+    announce(tr("%1 played column %2.").arg(mover == 1 ? name1 : name2).arg(c));
     turnPassed();
 }
 
@@ -219,8 +225,7 @@ void Form1::undo()
     const qsizetype count = record.size() - from;
     while (record.size() > from)
         takeBackLastMove();
-    announce(QStringLiteral("%1 taken back.").arg(count == 1 ? QStringLiteral("1 move")
-                                                              : QStringLiteral("%1 moves").arg(count)));
+    announce(count == 1 ? tr("1 move taken back.") : tr("%n moves taken back.", nullptr, int(count)));
     turnPassed();
 }
 
@@ -255,7 +260,7 @@ void Form1::showHint(int c)
         hintedHole->setRing({});
     hintedHole = Shp[c][height[c]];
     hintedHole->setRing(turn == 1 ? red : blue);
-    announce(QStringLiteral("Hint: column %1").arg(c));
+    announce(tr("Hint: column %1").arg(c));
     runtime::runAfter(hintShownFor, this, [this, shown = ++hintsShown] {
         if (shown == hintsShown && hintedHole) {
             hintedHole->setRing({});
@@ -284,11 +289,11 @@ void Form1::describeColumn(int c)
 // after what the keys do.
 void Form1::announce(const QString& news)
 {
-    QStringList description{ keysSpeech };
+    QStringList description{ keysSpeech() };
     if (!news.isEmpty())
         description << news;
     if (isEnabled() && isComputersTurn())
-        description << QStringLiteral("Computer is thinking.");
+        description << tr("Computer is thinking.");
     setAccessibleDescription(description.join(u' '));
 }
 

@@ -8,7 +8,7 @@
 
 #include <chrono>
 
-// The board window's layout, in twips, and its colours and texts.
+// The board window's layout, in twips, its colours and its caption.
 namespace game {
 
 inline constexpr int columns = 7;
@@ -37,10 +37,5 @@ inline const QColor blue{ 0x00, 0x00, 0xFF };
 inline const QColor emptyHole{ 0x00, 0x00, 0x00 };
 
 inline const QString caption = QStringLiteral("Vantrel");
-inline const QString computerName = QStringLiteral("Computer");
-inline const QString keysSpeech
-    = QStringLiteral("Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.");
-// A turn label: the player's name, then what it means.
-inline const QString turnPattern = QStringLiteral("%1's turn");
 
 } // namespace game

@@ -75,9 +75,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The shared libraries come from dpkg-shlibdeps. Qt loads its display plug-ins
 # at run time, out of the libraries' sight, and the layout's fonts are files,
 # so those two packages are named here. Wayland sessions run the game
-# natively with Qt's Wayland plug-in, and through XWayland without it.
+# natively with Qt's Wayland plug-in, and through XWayland without it. The
+# game's own texts are built in; Qt's, such as the prompt's buttons, come in
+# the user's language from Qt's translations.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

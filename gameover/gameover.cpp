@@ -25,7 +25,7 @@ Gameover::Gameover()
                            | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Gameover"));
-    setWindowTitle(QStringLiteral("Game Over"));
+    setWindowTitle(tr("Game Over"));
     setFixedSize(clientArea.size());
     setModal(false);
 
@@ -34,7 +34,7 @@ Gameover::Gameover()
     lblwinner->setFont(runtime::fontFromPoints(runtime::serifFaces, winnerPoints));
     lblwinner->setOpaque();
 
-    cmdquit = new QPushButton(QStringLiteral("Quit"), this);
+    cmdquit = new QPushButton(tr("Quit"), this);
     cmdquit->setObjectName(QStringLiteral("cmdquit"));
     cmdquit->setGeometry(quitArea);
     cmdquit->setFont(runtime::fontFromPoints(runtime::sansFaces, quitPoints));
@@ -45,13 +45,13 @@ Gameover::Gameover()
 
 void Gameover::setWinner(const QString& name)
 {
-    lblwinner->setTextWithName(QStringLiteral("%1 Wins"), name);
+    lblwinner->setTextWithName(tr("%1 Wins"), name);
     setAccessibleDescription(lblwinner->text());
 }
 
 void Gameover::setTie()
 {
-    lblwinner->setText(QStringLiteral("Tie"));
+    lblwinner->setText(tr("Tie"));
     setAccessibleDescription(lblwinner->text());
 }
 

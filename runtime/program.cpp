@@ -132,8 +132,9 @@ void reportUnhandledError(const std::exception_ptr& error)
     std::fflush(stderr);
     if (hasScreenToShowOn()) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Vantrel"),
-                        QStringLiteral("Vantrel has met an error it cannot recover from "
-                                       "and will close.\n\n%1")
+                        QCoreApplication::translate("runtime",
+                                                    "Vantrel has met an error it cannot recover from "
+                                                    "and will close.\n\n%1")
                             .arg(text));
         box.setTextFormat(Qt::PlainText);
         box.exec();

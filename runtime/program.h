@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/translations.h"
+
 #include <QApplication>
 
 #include <exception>
@@ -8,13 +10,16 @@
 // display, and the last line of defence against errors escaping a handler.
 namespace runtime {
 
-// An application that reports an exception escaping any event handler and
-// ends the program with a non-zero status, instead of letting it cross Qt's
-// event loop.
+// An application that speaks the user's language, and that reports an
+// exception escaping any event handler and ends the program with a non-zero
+// status, instead of letting it cross Qt's event loop.
 class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    Translations m_translations;
 };
 
 inline constexpr int unhandledErrorStatus = 70;
