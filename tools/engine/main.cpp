@@ -1,0 +1,128 @@
+// vantrel-engine: the engine's command-line tool. Solves positions, runs the
+// benchmark whose node count is the search's signature, makes the opening
+// book, and measures the levels of play against one another.
+
+#include "bookmaker.h"
+
+#include "engine/levels.h"
+#include "engine/search.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void usage()
+{
+    std::cerr << "usage: vantrel-engine solve [MOVES] [--table-mib N]\n"
+                 "       vantrel-engine book [--depth N] [--threads N] [--table-mib N] [--work FILE] [--output FILE]\n";
+}
+
+// The value of options given as "--name value" after the positional ones.
+struct Arguments {
+    std::vector<std::string> positional;
+    std::vector<std::pair<std::string, std::string>> options;
+
+    Arguments(int argc, char** argv, int first)
+    {
+        for (int i = first; i < argc; ++i) {
+            const std::string_view a = argv[i];
+            if (a.starts_with("--")) {
+                if (i + 1 >= argc)
+                    throw std::invalid_argument(std::string(a) + " needs a value");
+                options.emplace_back(std::string(a.substr(2)), argv[++i]);
+            } else {
+                positional.emplace_back(a);
+            }
+        }
+    }
+    std::string get(const std::string& name, const std::string& fallback) const
+    {
+        for (const auto& [n, v] : options)
+            if (n == name)
+                return v;
+        return fallback;
+    }
+    long number(const std::string& name, long fallback) const
+    {
+        return std::stol(get(name, std::to_string(fallback)));
+    }
+};
+
+int solve(const Arguments& args)
+{
+    const std::string moves = args.positional.empty() ? "" : args.positional[0];
+    const engine::Position position(moves);
+    if (position.isWon() || position.isFull()) {
+        std::cout << "the game is over\n";
+        return 0;
+    }
+    engine::TranspositionTable table(static_cast<std::size_t>(args.number("table-mib", 1024)));
+    engine::Search search(table);
+    const auto start = Clock::now();
+    const int score = *search.solve(position);
+    const double solveSeconds = secondsSince(start);
+    const std::uint64_t solveNodes = search.nodes();
+    std::printf("position \"%s\": score %d, %.2f s, %llu nodes, %.0f nodes/s\n", moves.c_str(), score,
+                solveSeconds, static_cast<unsigned long long>(solveNodes), static_cast<double>(solveNodes) / solveSeconds);
+    const auto scores = *search.moveScores(position);
+    for (int c = 0; c < engine::Width; ++c) {
+        if (scores[c])
+            std::printf("  column %d: %+d (%s)\n", c + 1, *scores[c],
+                        *scores[c] > 0 ? "wins" : *scores[c] < 0 ? "loses" : "draws");
+        else
+            std::printf("  column %d: full\n", c + 1);
+    }
+    const double seconds = secondsSince(start);
+    std::printf("all: %.2f s, %llu nodes, %.0f nodes/s, table %zu MiB\n", seconds,
+                static_cast<unsigned long long>(search.nodes()), static_cast<double>(search.nodes()) / seconds,
+                table.bytes() >> 20);
+    return 0;
+}
+
+int book(const Arguments& args)
+{
+    tool::BookSettings settings;
+    settings.depth = static_cast<int>(args.number("depth", settings.depth));
+    settings.threads = static_cast<int>(args.number("threads", settings.threads));
+    settings.tableMiB = static_cast<std::size_t>(args.number("table-mib", static_cast<long>(settings.tableMiB)));
+    settings.work = args.get("work", settings.work);
+    settings.output = args.get("output", settings.output);
+    return tool::makeBook(settings);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        usage();
+        return 2;
+    }
+    const std::string_view command = argv[1];
+    try {
+        const Arguments args(argc, argv, 2);
+        if (command == "solve")
+            return solve(args);
+        if (command == "book")
+            return book(args);
+    } catch (const std::exception& e) {
+        std::cerr << "vantrel-engine: " << e.what() << '\n';
+        return 2;
+    }
+    usage();
+    return 2;
+}
