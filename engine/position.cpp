@@ -57,6 +57,23 @@ Position Position::mirrored() const
     return p;
 }
 
+// In each column the key is the discs of the side to move, plus one less
+// than the bit just above the column's top disc.
+Position Position::fromKey(std::uint64_t key)
+{
+    constexpr std::uint64_t group = (std::uint64_t{1} << ColumnBits) - 1;
+    Position p;
+    for (int c = 0; c < Width; ++c) {
+        const std::uint64_t marked = ((key >> (c * ColumnBits)) & group) + 1;
+        const int height = static_cast<int>(std::bit_width(marked)) - 1;
+        const Bitboard cells = (Bitboard{1} << height) - 1;
+        p.m_mask |= cells << (c * ColumnBits);
+        p.m_current |= (marked ^ (Bitboard{1} << height)) << (c * ColumnBits);
+        p.m_moves += height;
+    }
+    return p;
+}
+
 // Adding the two boards carries nothing from one column into the next (a
 // column's sum stays below 2^7), so the key mirrors column by column.
 std::uint64_t Position::mirrorKey() const

@@ -66,6 +66,8 @@ public:
     std::uint64_t canonicalKey() const;
     // The position seen in a mirror.
     Position mirrored() const;
+    // The position whose key() this is; keys come from key().
+    static Position fromKey(std::uint64_t key);
 
     // The empty cells where a disc would complete a line of four for the
     // side to move, and for its opponent; cells need not be playable yet.

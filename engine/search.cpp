@@ -19,8 +19,15 @@ struct Move {
 
 } // namespace
 
+bool Search::stopRequested() const
+{
+    return m_stop != nullptr && m_stop->load(std::memory_order_relaxed);
+}
+
 std::optional<int> Search::solve(const Position& position)
 {
+    if (stopRequested())
+        return std::nullopt;
     try {
         if (position.canWinNext())
             return winNowScore(position.moves());
@@ -48,6 +55,8 @@ std::optional<int> Search::solve(const Position& position)
 
 std::optional<bool> Search::scoresAbove(const Position& position, int bound)
 {
+    if (stopRequested())
+        return std::nullopt;
     try {
         if (position.canWinNext())
             return winNowScore(position.moves()) > bound;
@@ -98,8 +107,7 @@ int Search::root(const Position& position, int alpha, int beta)
 int Search::negamax(const Position& position, int alpha, int beta)
 {
     ++m_nodes;
-    if (m_nodes % StopCheckInterval == 0 && m_stop != nullptr
-        && m_stop->load(std::memory_order_relaxed))
+    if (m_nodes % StopCheckInterval == 0 && stopRequested())
         throw Stopped{};
 
     const Bitboard next = position.nonLosingMoves();

@@ -49,6 +49,7 @@ public:
 
 private:
     struct Stopped {};
+    bool stopRequested() const;
     int root(const Position& position, int alpha, int beta);
     int negamax(const Position& position, int alpha, int beta);
 
