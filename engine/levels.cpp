@@ -12,7 +12,7 @@ constexpr int MediumDepth = 3;
 // How often medium plays a random safe move instead of its best one, and
 // how often easy blocks a win it could block, in per cent.
 constexpr int MediumSlipPercent = 10;
-constexpr int EasyBlockPercent = 50;
+constexpr int EasyBlockPercent = 60;
 constexpr int ColumnWeights[Width] = { 1, 2, 3, 4, 3, 2, 1 };
 
 bool chance(Random& random, int percent)

@@ -3,13 +3,18 @@
 // book, and measures the levels of play against one another.
 
 #include "bookmaker.h"
+#include "matches.h"
 
+#include "engine/benchmark.h"
+#include "engine/book.h"
 #include "engine/levels.h"
 #include "engine/search.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -27,8 +32,12 @@ double secondsSince(Clock::time_point start)
 
 void usage()
 {
-    std::cerr << "usage: vantrel-engine solve [MOVES] [--table-mib N]\n"
-                 "       vantrel-engine book [--depth N] [--threads N] [--table-mib N] [--work FILE] [--output FILE]\n";
+    std::cerr << "usage: vantrel-engine bench [--table-mib N]\n"
+                 "       vantrel-engine solve [MOVES] [--table-mib N]\n"
+                 "       vantrel-engine book [--depth N] [--threads N] [--table-mib N] [--work FILE] [--output FILE]\n"
+                 "       vantrel-engine tournament [--games N] [--seed N] [--table-mib N] [--book FILE|none] [--pairings easy,medium,hard]\n"
+                 "       vantrel-engine timing [--games N] [--seed N] [--table-mib N] [--book FILE|none]\n"
+                 "MOVES are columns 1 to 7, as in 4453; the book is " VANTREL_ENGINE_BOOK " by default.\n";
 }
 
 // The value of options given as "--name value" after the positional ones.
@@ -93,6 +102,40 @@ int solve(const Arguments& args)
     return 0;
 }
 
+int bench(const Arguments& args)
+{
+    const auto tableMiB = static_cast<std::size_t>(args.number("table-mib", 8));
+    const engine::BenchmarkResult r = engine::runBenchmark(tableMiB);
+    std::printf("%zu positions, table %zu MiB\n", r.positions, tableMiB);
+    std::printf("nodes %llu\n", static_cast<unsigned long long>(r.nodes));
+    std::printf("time %.3f s\n", r.seconds);
+    std::printf("nodes/s %.0f\n", static_cast<double>(r.nodes) / r.seconds);
+    return 0;
+}
+
+engine::Book loadBook(const std::string& path)
+{
+    if (path == "none")
+        return {};
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::invalid_argument("cannot read the book " + path);
+    const std::vector<std::uint8_t> bytes{ std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+    return engine::Book::fromBytes(bytes);
+}
+
+int matches(const Arguments& args, bool timing)
+{
+    const engine::Book book = loadBook(args.get("book", VANTREL_ENGINE_BOOK));
+    tool::MatchSettings settings;
+    settings.games = static_cast<int>(args.number("games", timing ? 40 : 200));
+    settings.seed = static_cast<std::uint64_t>(args.number("seed", 1));
+    settings.tableMiB = static_cast<std::size_t>(args.number("table-mib", 8));
+    settings.book = &book;
+    settings.pairings = args.get("pairings", settings.pairings);
+    return timing ? tool::timing(settings) : tool::tournament(settings);
+}
+
 int book(const Arguments& args)
 {
     tool::BookSettings settings;
@@ -119,6 +162,12 @@ int main(int argc, char** argv)
             return solve(args);
         if (command == "book")
             return book(args);
+        if (command == "bench")
+            return bench(args);
+        if (command == "tournament")
+            return matches(args, false);
+        if (command == "timing")
+            return matches(args, true);
     } catch (const std::exception& e) {
         std::cerr << "vantrel-engine: " << e.what() << '\n';
         return 2;
