@@ -93,8 +93,11 @@ private:
                 p = m_stack.back();
                 m_stack.pop_back();
                 ++m_busy;
-                if (const auto it = m_known.find(p.canonicalKey()); it != m_known.end())
+                if (const auto it = m_known.find(p.canonicalKey()); it != m_known.end()) {
                     choice = it->second.choice;
+                    if (p.key() != p.canonicalKey())
+                        choice->column = engine::Width - 1 - choice->column;
+                }
             }
             if (!choice) {
                 // The work file is in the canonical orientation.
