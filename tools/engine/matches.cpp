@@ -66,11 +66,13 @@ public:
         const auto start = std::chrono::steady_clock::now();
         const engine::Choice choice = *m_engine->perfectChoice(p, m_stop);
         times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        discs.push_back(p.moves());
         scores.push_back(choice.score);
         return choice.column;
     }
 
     std::vector<double> times;
+    std::vector<int> discs;
     std::vector<int> scores;
 
 private:
@@ -184,6 +186,7 @@ int timing(const MatchSettings& settings)
 {
     Random random(settings.seed);
     std::vector<double> times;
+    std::vector<int> discs; // on the board at each answer
     const Kind opponents[] = { Kind::random, Kind::easy, Kind::medium };
     int games = 0;
     for (const Kind opponent : opponents)
@@ -194,14 +197,17 @@ int timing(const MatchSettings& settings)
             else
                 play(Position{}, other, hard, random);
             times.insert(times.end(), hard.times.begin(), hard.times.end());
+            discs.insert(discs.end(), hard.discs.begin(), hard.discs.end());
             ++games;
         }
-    const double median = percentile(times, 0.5), p95 = percentile(times, 0.95),
-                 worst = *std::max_element(times.begin(), times.end());
+    const double median = percentile(times, 0.5), p95 = percentile(times, 0.95);
+    const auto slowest = std::max_element(times.begin(), times.end());
+    const double worst = *slowest;
     std::printf("hard's answers: %zu moves in %d games against random, easy and medium, either colour, %s book\n",
                 times.size(), games, settings.book != nullptr && !settings.book->empty() ? "with the" : "without a");
     std::printf("  median %.3f ms, 95th percentile %.3f ms (target < 100), max %.3f ms (target < 1000)\n",
                 1000 * median, 1000 * p95, 1000 * worst);
+    std::printf("  the slowest answer was with %d discs on the board\n", discs[slowest - times.begin()]);
     std::printf("  peak resident memory of this process (VmHWM): %.1f MiB; table %zu MiB, book %zu positions\n",
                 static_cast<double>(peakMemoryKiB()) / 1024, settings.tableMiB,
                 settings.book != nullptr ? settings.book->size() : 0);
