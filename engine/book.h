@@ -29,7 +29,6 @@ public:
     struct Entry {
         std::uint64_t key = 0; // Position::canonicalKey()
         Choice choice;
-        friend bool operator==(const Entry&, const Entry&) = default;
     };
 
     Book() = default;
