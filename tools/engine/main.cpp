@@ -10,7 +10,9 @@
 #include "engine/levels.h"
 #include "engine/search.h"
 
+#include <array>
 #include <chrono>
+#include <optional>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -33,7 +35,7 @@ double secondsSince(Clock::time_point start)
 void usage()
 {
     std::cerr << "usage: vantrel-engine bench [--table-mib N]\n"
-                 "       vantrel-engine solve [MOVES] [--table-mib N]\n"
+                 "       vantrel-engine solve [MOVES] [--table-mib N] [--outcomes yes]\n"
                  "       vantrel-engine book [--depth N] [--threads N] [--table-mib N] [--work FILE] [--output FILE]\n"
                  "       vantrel-engine tournament [--games N] [--seed N] [--table-mib N] [--book FILE|none] [--pairings easy,medium,hard]\n"
                  "       vantrel-engine timing [--games N] [--seed N] [--table-mib N] [--book FILE|none]\n"
@@ -87,13 +89,31 @@ int solve(const Arguments& args)
     const std::uint64_t solveNodes = search.nodes();
     std::printf("position \"%s\": score %d, %.2f s, %llu nodes, %.0f nodes/s\n", moves.c_str(), score,
                 solveSeconds, static_cast<unsigned long long>(solveNodes), static_cast<double>(solveNodes) / solveSeconds);
-    const auto scores = *search.moveScores(position);
+    // From the empty board an exact score for every first move would cost
+    // a whole-game search each: there, and with --outcomes, each move gets
+    // its outcome alone, from two null-window searches.
+    const bool outcomes = moves.empty() || args.get("outcomes", "no") == "yes";
+    std::array<std::optional<int>, engine::Width> scores;
+    if (!outcomes)
+        scores = *search.moveScores(position);
     for (int c = 0; c < engine::Width; ++c) {
-        if (scores[c])
-            std::printf("  column %d: %+d (%s)\n", c + 1, *scores[c],
-                        *scores[c] > 0 ? "wins" : *scores[c] < 0 ? "loses" : "draws");
-        else
+        if (!position.canPlay(c)) {
             std::printf("  column %d: full\n", c + 1);
+            continue;
+        }
+        if (!outcomes) {
+            const int s = *scores[c];
+            std::printf("  column %d: %+d (%s)\n", c + 1, s, s > 0 ? "wins" : s < 0 ? "loses" : "draws");
+            continue;
+        }
+        engine::Position next = position;
+        next.play(c);
+        const char* outcome = "loses";
+        if (position.isWinningMove(c) || !*search.scoresAbove(next, -1))
+            outcome = "wins";
+        else if (!*search.scoresAbove(next, 0))
+            outcome = "draws";
+        std::printf("  column %d: %s\n", c + 1, outcome);
     }
     const double seconds = secondsSince(start);
     std::printf("all: %.2f s, %llu nodes, %.0f nodes/s, table %zu MiB\n", seconds,
