@@ -152,8 +152,10 @@ int tournament(const MatchSettings& settings)
         Position from;
         for (int game = 0; game < settings.games; ++game) {
             // Each opening twice, with the other side moving first after it.
+            // Hard's book holds the positions its own play reaches: its games
+            // start from the empty board, and medium's randomness spreads them.
             if (game % 2 == 0)
-                from = opening(random);
+                from = pairing.a == Kind::hard ? Position{} : opening(random);
             Player a(pairing.a, settings), b(pairing.b, settings);
             const bool aFirst = game % 2 == 0;
             const int result = aFirst ? play(from, a, b, random) : -play(from, b, a, random);
@@ -176,6 +178,7 @@ int tournament(const MatchSettings& settings)
             status |= unsavedLosses > 0;
         } else {
             std::printf("; target %.0f%% won\n", 100 * pairing.target);
+        std::fflush(stdout);
             status |= share < pairing.target;
         }
     }

@@ -17,8 +17,8 @@ struct MatchSettings {
 };
 
 // Hard against medium, medium against easy, easy against a random player,
-// from openings of zero to three random moves, each side moving first in
-// half the games. Checks that every game hard lost was lost before its first
+// from openings of zero to three random moves (hard's games from the empty
+// board), each side moving first in half the games. Checks that every game hard lost was lost before its first
 // move. Returns the exit status: 1 when a target is missed.
 int tournament(const MatchSettings& settings);
 
