@@ -19,11 +19,11 @@ struct SharedEngine {
 
     SharedEngine() { engine.setBook(openingBook()); }
 
-    // The book is built into the program (data/book.bin); without it, the
+    // The book is built into the program (data/engine.book); without it, the
     // engine only searches longer.
     static engine::Book openingBook()
     {
-        QFile file(QStringLiteral(":/engine/book.bin"));
+        QFile file(QStringLiteral(":/engine/engine.book"));
         if (!file.open(QIODevice::ReadOnly))
             return {};
         const QByteArray bytes = file.readAll();

@@ -21,155 +21,171 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back; H shows a hint. The right
 button, the Menu key or Shift+F10 opens a menu with both.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: vantrel [--computer[=LEVEL]] [Qt-Optionen]
+Brettspiel: reihum Steine einwerfen und als Erster vier in eine Reihe bringen.
+
+Optionen:
+  -h, --help          Diese Hilfe anzeigen und beenden.
+  -v, --version       Die Version anzeigen und beenden.
+  --computer[=LEVEL]  Gegen den Computer spielen, der mit Blau spielt.
+                      LEVEL ist easy, medium (Voreinstellung) oder hard;
+                      hard spielt fehlerlos.
+
+Die Qt-eigenen Optionen wie -platform NAME, -style NAME und -reverse werden
+ebenfalls akzeptiert.
+
+Spielen: ein Feld anklicken oder 1 bis 7 drücken, um einen Stein in diese Spalte
+zu werfen. Ctrl+Z oder Backspace nimmt einen Zug zurück; H zeigt einen Tipp.
+Rechte Maustaste, Menütaste oder Shift+F10 öffnet ein Menü mit beidem.
+</translation>
     </message>
     <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: unbekannte Option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>vantrel: option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: Option &apos;%1&apos; benötigt einen Wert</translation>
     </message>
     <message>
         <source>vantrel: unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: unerwartetes Argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>vantrel: unknown level &apos;%1&apos; for --computer: choose easy, medium or hard</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: unbekannte Stufe &apos;%1&apos; für --computer: wählen Sie easy, medium oder hard</translation>
     </message>
     <message>
         <source>Try &apos;vantrel --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen erhalten Sie mit &apos;vantrel --help&apos;.</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>Column %1, no discs</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1, keine Steine</translation>
     </message>
     <message>
         <source>Column %1, full</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1, voll</translation>
     </message>
     <message>
         <source>Column %1, 1 disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1, 1 Stein</translation>
     </message>
     <message numerus="yes">
         <source>Column %1, %n discs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Spalte %1, %n Stein</numerusform>
+            <numerusform>Spalte %1, %n Steine</numerusform>
         </translation>
     </message>
     <message>
         <source>Column %1, row %2, red</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1, Reihe %2, rot</translation>
     </message>
     <message>
         <source>Column %1, row %2, blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1, Reihe %2, blau</translation>
     </message>
     <message>
         <source>Column %1, row %2, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1, Reihe %2, leer</translation>
     </message>
     <message>
         <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tasten 1 bis 7 werfen einen Stein in die jeweilige Spalte; Ctrl+Z nimmt einen Zug zurück; H zeigt einen Tipp.</translation>
     </message>
     <message>
         <source>Plays red</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielt mit Rot</translation>
     </message>
     <message>
         <source>Plays blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielt mit Blau</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp</translation>
     </message>
     <message>
         <source>Player 1&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Spieler 1:</translation>
     </message>
     <message>
         <source>Player 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler 1</translation>
     </message>
     <message>
         <source>Player1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Player 2&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Spieler 2:</translation>
     </message>
     <message>
         <source>Player 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler 2</translation>
     </message>
     <message>
         <source>Player2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler2</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist am Zug</translation>
     </message>
     <message>
         <source>%1 played column %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat in Spalte %2 gespielt.</translation>
     </message>
     <message>
         <source>1 move taken back.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zug zurückgenommen.</translation>
     </message>
     <message numerus="yes">
         <source>%n moves taken back.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zug zurückgenommen.</numerusform>
+            <numerusform>%n Züge zurückgenommen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Hint: column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: Spalte %1</translation>
     </message>
     <message>
         <source>Computer is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer denkt nach.</translation>
     </message>
 </context>
 <context>
     <name>Gameover</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel beendet</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>%1 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gewinnt</translation>
     </message>
     <message>
         <source>Tie</source>
-        <translation type="unfinished"></translation>
+        <translation>Unentschieden</translation>
     </message>
 </context>
 <context>
@@ -178,7 +194,9 @@ button, the Menu key or Shift+F10 opens a menu with both.
         <source>Vantrel has met an error it cannot recover from and will close.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel ist auf einen nicht behebbaren Fehler gestoßen und wird beendet.
+
+%1</translation>
     </message>
 </context>
 </TS>

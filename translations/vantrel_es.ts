@@ -21,155 +21,171 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back; H shows a hint. The right
 button, the Menu key or Shift+F10 opens a menu with both.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: vantrel [--computer[=LEVEL]] [opciones de Qt]
+Un juego de tablero: suelta fichas por turnos y sé el primero en alinear cuatro.
+
+Opciones:
+  -h, --help          Muestra esta ayuda y sale.
+  -v, --version       Muestra la versión y sale.
+  --computer[=LEVEL]  Juega contra el ordenador, que juega con las azules.
+                      LEVEL es easy, medium (predeterminado) o hard;
+                      hard juega a la perfección.
+
+Las opciones propias de Qt, como -platform NAME, -style NAME y -reverse,
+también se aceptan.
+
+Cómo jugar: haz clic en una casilla, o pulsa de 1 a 7, para soltar una ficha en
+esa columna. Ctrl+Z o Backspace deshace una jugada; H muestra una pista. El
+botón derecho, la tecla Menú o Shift+F10 abren un menú con ambas opciones.
+</translation>
     </message>
     <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: opción desconocida &apos;%1&apos;</translation>
     </message>
     <message>
         <source>vantrel: option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: la opción &apos;%1&apos; necesita un valor</translation>
     </message>
     <message>
         <source>vantrel: unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: argumento inesperado &apos;%1&apos;</translation>
     </message>
     <message>
         <source>vantrel: unknown level &apos;%1&apos; for --computer: choose easy, medium or hard</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: nivel desconocido &apos;%1&apos; para --computer: elige easy, medium o hard</translation>
     </message>
     <message>
         <source>Try &apos;vantrel --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba &apos;vantrel --help&apos; para más información.</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>Column %1, no discs</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1, sin fichas</translation>
     </message>
     <message>
         <source>Column %1, full</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1, llena</translation>
     </message>
     <message>
         <source>Column %1, 1 disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1, 1 ficha</translation>
     </message>
     <message numerus="yes">
         <source>Column %1, %n discs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Columna %1, %n ficha</numerusform>
+            <numerusform>Columna %1, %n fichas</numerusform>
         </translation>
     </message>
     <message>
         <source>Column %1, row %2, red</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1, fila %2, ficha roja</translation>
     </message>
     <message>
         <source>Column %1, row %2, blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1, fila %2, ficha azul</translation>
     </message>
     <message>
         <source>Column %1, row %2, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1, fila %2, vacía</translation>
     </message>
     <message>
         <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las teclas del 1 al 7 sueltan una ficha en esa columna; Ctrl+Z deshace una jugada; H muestra una pista.</translation>
     </message>
     <message>
         <source>Plays red</source>
-        <translation type="unfinished"></translation>
+        <translation>Juega con las rojas</translation>
     </message>
     <message>
         <source>Plays blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Juega con las azules</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
     </message>
     <message>
         <source>Player 1&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del jugador 1:</translation>
     </message>
     <message>
         <source>Player 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador 1</translation>
     </message>
     <message>
         <source>Player1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenador</translation>
     </message>
     <message>
         <source>Player 2&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del jugador 2:</translation>
     </message>
     <message>
         <source>Player 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador 2</translation>
     </message>
     <message>
         <source>Player2</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador2</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno de %1</translation>
     </message>
     <message>
         <source>%1 played column %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha jugado en la columna %2.</translation>
     </message>
     <message>
         <source>1 move taken back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha deshecho 1 jugada.</translation>
     </message>
     <message numerus="yes">
         <source>%n moves taken back.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha deshecho %n jugada.</numerusform>
+            <numerusform>Se han deshecho %n jugadas.</numerusform>
         </translation>
     </message>
     <message>
         <source>Hint: column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: columna %1</translation>
     </message>
     <message>
         <source>Computer is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ordenador está pensando.</translation>
     </message>
 </context>
 <context>
     <name>Gameover</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la partida</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>%1 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Gana %1</translation>
     </message>
     <message>
         <source>Tie</source>
-        <translation type="unfinished"></translation>
+        <translation>Empate</translation>
     </message>
 </context>
 <context>
@@ -178,7 +194,9 @@ button, the Menu key or Shift+F10 opens a menu with both.
         <source>Vantrel has met an error it cannot recover from and will close.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel ha encontrado un error del que no puede recuperarse y se cerrará.
+
+%1</translation>
     </message>
 </context>
 </TS>

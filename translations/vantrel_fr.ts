@@ -21,155 +21,171 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back; H shows a hint. The right
 button, the Menu key or Shift+F10 opens a menu with both.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : vantrel [--computer[=LEVEL]] [options de Qt]
+Jeu de plateau : lâchez vos jetons tour à tour et alignez-en quatre le premier.
+
+Options :
+  -h, --help          Afficher cette aide et quitter.
+  -v, --version       Afficher la version et quitter.
+  --computer[=LEVEL]  Jouer contre l&apos;ordinateur, qui joue en bleu.
+                      LEVEL vaut easy, medium (par défaut) ou hard ;
+                      hard joue parfaitement.
+
+Les options propres à Qt, comme -platform NAME, -style NAME et -reverse,
+sont aussi acceptées.
+
+Pour jouer : cliquez sur une case ou tapez 1 à 7 pour faire tomber un jeton
+dans cette colonne. Ctrl+Z ou Backspace annule un coup ; H affiche un indice.
+Le bouton droit, la touche Menu ou Shift+F10 ouvre un menu proposant les deux.
+</translation>
     </message>
     <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: option inconnue &apos;%1&apos;</translation>
     </message>
     <message>
         <source>vantrel: option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: l&apos;option &apos;%1&apos; nécessite une valeur</translation>
     </message>
     <message>
         <source>vantrel: unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: argument inattendu &apos;%1&apos;</translation>
     </message>
     <message>
         <source>vantrel: unknown level &apos;%1&apos; for --computer: choose easy, medium or hard</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: niveau inconnu &apos;%1&apos; pour --computer : choisissez easy, medium ou hard</translation>
     </message>
     <message>
         <source>Try &apos;vantrel --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez &apos;vantrel --help&apos; pour plus d&apos;informations.</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>Column %1, no discs</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1, aucun jeton</translation>
     </message>
     <message>
         <source>Column %1, full</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1, pleine</translation>
     </message>
     <message>
         <source>Column %1, 1 disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1, 1 jeton</translation>
     </message>
     <message numerus="yes">
         <source>Column %1, %n discs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Colonne %1, %n jeton</numerusform>
+            <numerusform>Colonne %1, %n jetons</numerusform>
         </translation>
     </message>
     <message>
         <source>Column %1, row %2, red</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1, ligne %2, rouge</translation>
     </message>
     <message>
         <source>Column %1, row %2, blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1, ligne %2, bleu</translation>
     </message>
     <message>
         <source>Column %1, row %2, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1, ligne %2, vide</translation>
     </message>
     <message>
         <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches 1 à 7 font tomber un jeton dans la colonne correspondante ; Ctrl+Z annule un coup ; H affiche un indice.</translation>
     </message>
     <message>
         <source>Plays red</source>
-        <translation type="unfinished"></translation>
+        <translation>Joue en rouge</translation>
     </message>
     <message>
         <source>Plays blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Joue en bleu</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Player 1&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du joueur 1 :</translation>
     </message>
     <message>
         <source>Player 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 1</translation>
     </message>
     <message>
         <source>Player1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur</translation>
     </message>
     <message>
         <source>Player 2&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du joueur 2 :</translation>
     </message>
     <message>
         <source>Player 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 2</translation>
     </message>
     <message>
         <source>Player2</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur2</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Au tour de %1</translation>
     </message>
     <message>
         <source>%1 played column %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a joué dans la colonne %2.</translation>
     </message>
     <message>
         <source>1 move taken back.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 coup annulé.</translation>
     </message>
     <message numerus="yes">
         <source>%n moves taken back.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coup annulé.</numerusform>
+            <numerusform>%n coups annulés.</numerusform>
         </translation>
     </message>
     <message>
         <source>Hint: column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice : colonne %1</translation>
     </message>
     <message>
         <source>Computer is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur réfléchit.</translation>
     </message>
 </context>
 <context>
     <name>Gameover</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>%1 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gagne</translation>
     </message>
     <message>
         <source>Tie</source>
-        <translation type="unfinished"></translation>
+        <translation>Match nul</translation>
     </message>
 </context>
 <context>
@@ -178,7 +194,9 @@ button, the Menu key or Shift+F10 opens a menu with both.
         <source>Vantrel has met an error it cannot recover from and will close.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel a rencontré une erreur irrécupérable et va se fermer.
+
+%1</translation>
     </message>
 </context>
 </TS>

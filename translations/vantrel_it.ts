@@ -21,155 +21,171 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back; H shows a hint. The right
 button, the Menu key or Shift+F10 opens a menu with both.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: vantrel [--computer[=LEVEL]] [opzioni di Qt]
+Un gioco da tavolo: fai cadere le pedine a turno e allineane quattro per primo.
+
+Opzioni:
+  -h, --help          Mostra questo aiuto ed esce.
+  -v, --version       Mostra la versione ed esce.
+  --computer[=LEVEL]  Gioca contro il computer, che gioca con il blu.
+                      LEVEL è easy, medium (predefinito) o hard;
+                      hard gioca alla perfezione.
+
+Sono accettate anche le opzioni proprie di Qt, come -platform NAME,
+-style NAME e -reverse.
+
+Per giocare: fai clic su una casella o premi da 1 a 7 per far cadere una pedina
+nella colonna. Ctrl+Z o Backspace annulla una mossa; H mostra un suggerimento.
+Il pulsante destro, il tasto Menu o Shift+F10 aprono un menu con entrambi.
+</translation>
     </message>
     <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: opzione sconosciuta &apos;%1&apos;</translation>
     </message>
     <message>
         <source>vantrel: option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: l&apos;opzione &apos;%1&apos; richiede un valore</translation>
     </message>
     <message>
         <source>vantrel: unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: argomento inatteso &apos;%1&apos;</translation>
     </message>
     <message>
         <source>vantrel: unknown level &apos;%1&apos; for --computer: choose easy, medium or hard</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: livello sconosciuto &apos;%1&apos; per --computer: scegli easy, medium o hard</translation>
     </message>
     <message>
         <source>Try &apos;vantrel --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova &apos;vantrel --help&apos; per maggiori informazioni.</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>Column %1, no discs</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna %1, nessuna pedina</translation>
     </message>
     <message>
         <source>Column %1, full</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna %1, piena</translation>
     </message>
     <message>
         <source>Column %1, 1 disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna %1, 1 pedina</translation>
     </message>
     <message numerus="yes">
         <source>Column %1, %n discs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Colonna %1, %n pedina</numerusform>
+            <numerusform>Colonna %1, %n pedine</numerusform>
         </translation>
     </message>
     <message>
         <source>Column %1, row %2, red</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna %1, riga %2, pedina rossa</translation>
     </message>
     <message>
         <source>Column %1, row %2, blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna %1, riga %2, pedina blu</translation>
     </message>
     <message>
         <source>Column %1, row %2, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna %1, riga %2, vuota</translation>
     </message>
     <message>
         <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation type="unfinished"></translation>
+        <translation>I tasti da 1 a 7 fanno cadere una pedina nella colonna corrispondente; Ctrl+Z annulla una mossa; H mostra un suggerimento.</translation>
     </message>
     <message>
         <source>Plays red</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioca con il rosso</translation>
     </message>
     <message>
         <source>Plays blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioca con il blu</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimento</translation>
     </message>
     <message>
         <source>Player 1&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del giocatore 1:</translation>
     </message>
     <message>
         <source>Player 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore 1</translation>
     </message>
     <message>
         <source>Player1</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Player 2&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del giocatore 2:</translation>
     </message>
     <message>
         <source>Player 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore 2</translation>
     </message>
     <message>
         <source>Player2</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore2</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocca a %1</translation>
     </message>
     <message>
         <source>%1 played column %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha giocato nella colonna %2.</translation>
     </message>
     <message>
         <source>1 move taken back.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mossa annullata.</translation>
     </message>
     <message numerus="yes">
         <source>%n moves taken back.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mossa annullata.</numerusform>
+            <numerusform>%n mosse annullate.</numerusform>
         </translation>
     </message>
     <message>
         <source>Hint: column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimento: colonna %1</translation>
     </message>
     <message>
         <source>Computer is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer sta pensando.</translation>
     </message>
 </context>
 <context>
     <name>Gameover</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita finita</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>%1 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Vince %1</translation>
     </message>
     <message>
         <source>Tie</source>
-        <translation type="unfinished"></translation>
+        <translation>Pareggio</translation>
     </message>
 </context>
 <context>
@@ -178,7 +194,9 @@ button, the Menu key or Shift+F10 opens a menu with both.
         <source>Vantrel has met an error it cannot recover from and will close.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel ha riscontrato un errore irreversibile e verrà chiuso.
+
+%1</translation>
     </message>
 </context>
 </TS>

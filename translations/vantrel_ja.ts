@@ -21,153 +21,169 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back; H shows a hint. The right
 button, the Menu key or Shift+F10 opens a menu with both.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: vantrel [--computer[=LEVEL]] [Qt のオプション]
+ボードゲーム: 交互にコマを落とし、先に4つ並べたほうが勝ちです。
+
+オプション:
+  -h, --help          このヘルプを表示して終了します。
+  -v, --version       バージョンを表示して終了します。
+  --computer[=LEVEL]  コンピューターと対戦します (コンピューターは青)。
+                      LEVEL は easy、medium (既定) または hard です。
+                      hard ではコンピューターはミスをしません。
+
+Qt 自体のオプション (-platform NAME、-style NAME、-reverse など) も
+使用できます。
+
+遊び方: マスをクリックするか、1から7のキーを押すと、その列にコマを
+落とします。Ctrl+Z または Backspace で1手戻し、H でヒントを表示します。
+右ボタン、メニューキー、Shift+F10 で、この2つを含むメニューを開きます。
+</translation>
     </message>
     <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: 不明なオプション &apos;%1&apos;</translation>
     </message>
     <message>
         <source>vantrel: option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: オプション &apos;%1&apos; には値が必要です</translation>
     </message>
     <message>
         <source>vantrel: unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: 予期しない引数 &apos;%1&apos;</translation>
     </message>
     <message>
         <source>vantrel: unknown level &apos;%1&apos; for --computer: choose easy, medium or hard</source>
-        <translation type="unfinished"></translation>
+        <translation>vantrel: --computer のレベル &apos;%1&apos; は不明です: easy、medium、hard のいずれかを選んでください</translation>
     </message>
     <message>
         <source>Try &apos;vantrel --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>詳しくは &apos;vantrel --help&apos; を実行してください。</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>Column %1, no discs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1列目、コマなし</translation>
     </message>
     <message>
         <source>Column %1, full</source>
-        <translation type="unfinished"></translation>
+        <translation>%1列目、満杯</translation>
     </message>
     <message>
         <source>Column %1, 1 disc</source>
-        <translation type="unfinished"></translation>
+        <translation>%1列目、コマ1個</translation>
     </message>
     <message numerus="yes">
         <source>Column %1, %n discs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1列目、コマ%n個</numerusform>
         </translation>
     </message>
     <message>
         <source>Column %1, row %2, red</source>
-        <translation type="unfinished"></translation>
+        <translation>%1列目、%2段目、赤</translation>
     </message>
     <message>
         <source>Column %1, row %2, blue</source>
-        <translation type="unfinished"></translation>
+        <translation>%1列目、%2段目、青</translation>
     </message>
     <message>
         <source>Column %1, row %2, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1列目、%2段目、空き</translation>
     </message>
     <message>
         <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation type="unfinished"></translation>
+        <translation>1から7のキーでその列にコマを落とします。Ctrl+Z で1手戻します。H でヒントを表示します。</translation>
     </message>
     <message>
         <source>Plays red</source>
-        <translation type="unfinished"></translation>
+        <translation>赤のコマでプレイ</translation>
     </message>
     <message>
         <source>Plays blue</source>
-        <translation type="unfinished"></translation>
+        <translation>青のコマでプレイ</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒント</translation>
     </message>
     <message>
         <source>Player 1&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー 1 の名前:</translation>
     </message>
     <message>
         <source>Player 1</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー 1</translation>
     </message>
     <message>
         <source>Player1</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューター</translation>
     </message>
     <message>
         <source>Player 2&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー 2 の名前:</translation>
     </message>
     <message>
         <source>Player 2</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー 2</translation>
     </message>
     <message>
         <source>Player2</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー2</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>%1の番</translation>
     </message>
     <message>
         <source>%1 played column %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1が%2列目にコマを落としました。</translation>
     </message>
     <message>
         <source>1 move taken back.</source>
-        <translation type="unfinished"></translation>
+        <translation>1手戻しました。</translation>
     </message>
     <message numerus="yes">
         <source>%n moves taken back.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n手戻しました。</numerusform>
         </translation>
     </message>
     <message>
         <source>Hint: column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒント: %1列目</translation>
     </message>
     <message>
         <source>Computer is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューターが考えています。</translation>
     </message>
 </context>
 <context>
     <name>Gameover</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲーム終了</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>%1 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>%1の勝ち</translation>
     </message>
     <message>
         <source>Tie</source>
-        <translation type="unfinished"></translation>
+        <translation>引き分け</translation>
     </message>
 </context>
 <context>
@@ -176,7 +192,9 @@ button, the Menu key or Shift+F10 opens a menu with both.
         <source>Vantrel has met an error it cannot recover from and will close.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel で回復できないエラーが発生したため、終了します。
+
+%1</translation>
     </message>
 </context>
 </TS>

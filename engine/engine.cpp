@@ -1,0 +1,37 @@
+#include "engine/engine.h"
+
+namespace engine {
+
+Engine::Engine(std::size_t tableMiB)
+    : m_table(tableMiB)
+{
+}
+
+std::optional<int> Engine::chooseMove(const Position& position, Level level, Random& random,
+                                      const std::atomic<bool>& stop)
+{
+    switch (level) {
+    case Level::easy:
+        return easyMove(position, random);
+    case Level::medium:
+        return mediumMove(position, random);
+    case Level::hard:
+        break;
+    }
+    const std::optional<Choice> choice = perfectChoice(position, stop);
+    if (!choice)
+        return std::nullopt;
+    return choice->column;
+}
+
+std::optional<Choice> Engine::perfectChoice(const Position& position, const std::atomic<bool>& stop)
+{
+    if (const std::optional<Choice> known = m_book.lookup(position))
+        return known;
+    Search search(m_table, &stop);
+    const std::optional<Choice> choice = engine::perfectChoice(position, search);
+    m_nodes += search.nodes();
+    return choice;
+}
+
+} // namespace engine

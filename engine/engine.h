@@ -1,0 +1,51 @@
+#pragma once
+
+#include "engine/book.h"
+#include "engine/levels.h"
+#include "engine/position.h"
+#include "engine/tt.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+namespace engine {
+
+// What the game holds to play against a person: a transposition table of
+// a fixed size, kept from move to move, and the opening book.
+//
+// One call at a time: an Engine is not to be shared between threads that
+// search at once. The stop flag may be set from any thread; the search
+// reads it often enough that it gives up within a millisecond.
+class Engine {
+public:
+    static constexpr std::size_t DefaultTableMiB = 8;
+
+    // An engine whose table takes `tableMiB` MiB, with no book.
+    explicit Engine(std::size_t tableMiB = DefaultTableMiB);
+
+    // Replaces the book; an empty book makes every hard move a search.
+    void setBook(Book book) { m_book = std::move(book); }
+    const Book& book() const { return m_book; }
+
+    // The column (0..6) a level plays in a position where the game is not
+    // over. Nothing when the stop flag ended hard's search first.
+    std::optional<int> chooseMove(const Position& position, Level level, Random& random,
+                                  const std::atomic<bool>& stop);
+    // Perfect play's choice and score, from the book when it has the
+    // position, by search otherwise; nothing when stopped.
+    std::optional<Choice> perfectChoice(const Position& position, const std::atomic<bool>& stop);
+
+    // Forgets what the table has learnt.
+    void clearTable() { m_table.clear(); }
+    // The positions searched by this engine so far.
+    std::uint64_t nodes() const { return m_nodes; }
+
+private:
+    TranspositionTable m_table;
+    Book m_book;
+    std::uint64_t m_nodes = 0;
+};
+
+} // namespace engine

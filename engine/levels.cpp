@@ -1,0 +1,184 @@
+#include "engine/levels.h"
+
+#include <stdexcept>
+#include <vector>
+
+namespace engine {
+
+namespace {
+
+// How far medium looks, in moves of both sides after its own.
+constexpr int MediumDepth = 3;
+// How often medium plays a random safe move instead of its best one, and
+// how often easy blocks a win it could block, in per cent.
+constexpr int MediumSlipPercent = 10;
+constexpr int EasyBlockPercent = 60;
+constexpr int ColumnWeights[Width] = { 1, 2, 3, 4, 3, 2, 1 };
+
+bool chance(Random& random, int percent)
+{
+    return std::uniform_int_distribution<int>(0, 99)(random) < percent;
+}
+
+// The column nearest the centre among those a one-bit-per-cell board has a
+// playable cell in, or -1.
+int centremost(Bitboard cells)
+{
+    for (const int column : CentreFirst)
+        if ((cells & Position::columnCells(column)) != 0)
+            return column;
+    return -1;
+}
+
+int weightedColumn(Bitboard cells, Random& random)
+{
+    int total = 0;
+    for (int c = 0; c < Width; ++c)
+        if ((cells & Position::columnCells(c)) != 0)
+            total += ColumnWeights[c];
+    int pick = std::uniform_int_distribution<int>(0, total - 1)(random);
+    for (int c = 0; c < Width; ++c) {
+        if ((cells & Position::columnCells(c)) == 0)
+            continue;
+        pick -= ColumnWeights[c];
+        if (pick < 0)
+            return c;
+    }
+    return -1;
+}
+
+// A rough worth of a position for the side to move: its winning cells
+// against the opponent's, the lower ones (playable sooner) counting more,
+// and discs in the centre column.
+int evaluate(const Position& position)
+{
+    const Bitboard mine = position.winningCells();
+    const Bitboard theirs = position.opponentWinningCells();
+    const Bitboard centre = Position::columnCells(3);
+    const Bitboard own = position.current();
+    const Bitboard other = position.current() ^ position.mask();
+    return 8 * (popcount(mine) - popcount(theirs))
+           + 3 * (popcount(mine & position.possibleMoves()) - popcount(theirs & position.possibleMoves()))
+           + popcount(own & centre) - popcount(other & centre);
+}
+
+constexpr int WinValue = 10000;
+
+int lookAhead(const Position& position, int depth, int alpha, int beta)
+{
+    if (position.canWinNext())
+        return WinValue + depth;
+    const Bitboard moves = position.nonLosingMoves();
+    if (moves == 0)
+        return -WinValue - depth;
+    if (position.moves() >= Cells - 1)
+        return 0;
+    if (depth == 0)
+        return evaluate(position);
+    int best = -WinValue - 100;
+    for (const int column : CentreFirst) {
+        const Bitboard cell = moves & Position::columnCells(column);
+        if (cell == 0)
+            continue;
+        Position next = position;
+        next.playCell(cell);
+        const int score = -lookAhead(next, depth - 1, -beta, -alpha);
+        if (score > best) {
+            best = score;
+            if (score > alpha)
+                alpha = score;
+            if (alpha >= beta)
+                break;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+std::optional<Choice> perfectChoice(const Position& position, Search& search)
+{
+    const bool flip = position.mirrorKey() < position.key();
+    const Position p = flip ? position.mirrored() : position;
+    const auto seen = [flip](int column) { return flip ? Width - 1 - column : column; };
+
+    for (const int column : CentreFirst)
+        if (p.canPlay(column) && p.isWinningMove(column))
+            return Choice{ seen(column), winNowScore(p.moves()) };
+    const std::optional<int> value = search.solve(p);
+    if (!value)
+        return std::nullopt;
+    for (const int column : CentreFirst) {
+        if (!p.canPlay(column))
+            continue;
+        Position next = p;
+        next.play(column);
+        if (next.isFull()) {
+            if (*value == 0)
+                return Choice{ seen(column), 0 };
+            continue;
+        }
+        // The column keeps the value when the opponent scores no more than
+        // its opposite after it.
+        const std::optional<bool> above = search.scoresAbove(next, -*value);
+        if (!above)
+            return std::nullopt;
+        if (!*above)
+            return Choice{ seen(column), *value };
+    }
+    throw std::logic_error("no column keeps the value of the position");
+}
+
+int mediumMove(const Position& position, Random& random)
+{
+    const Bitboard possible = position.possibleMoves();
+    if (const int win = centremost(possible & position.winningCells()); win >= 0)
+        return win;
+    if (const int block = centremost(possible & position.opponentWinningCells()); block >= 0)
+        return block;
+    Bitboard safe = position.nonLosingMoves();
+    if (safe == 0)
+        safe = possible;
+    if (chance(random, MediumSlipPercent))
+        return weightedColumn(safe, random);
+
+    std::vector<int> best;
+    int bestScore = 0;
+    for (const int column : CentreFirst) {
+        const Bitboard cell = safe & Position::columnCells(column);
+        if (cell == 0)
+            continue;
+        Position next = position;
+        next.playCell(cell);
+        const int score = -lookAhead(next, MediumDepth, -WinValue - 100, WinValue + 100);
+        if (best.empty() || score > bestScore) {
+            best.assign(1, column);
+            bestScore = score;
+        } else if (score == bestScore) {
+            best.push_back(column);
+        }
+    }
+    return best[std::uniform_int_distribution<std::size_t>(0, best.size() - 1)(random)];
+}
+
+int easyMove(const Position& position, Random& random)
+{
+    const Bitboard possible = position.possibleMoves();
+    if (const int win = centremost(possible & position.winningCells()); win >= 0)
+        return win;
+    const Bitboard blocks = possible & position.opponentWinningCells();
+    if (blocks != 0 && chance(random, EasyBlockPercent))
+        return centremost(blocks);
+    return weightedColumn(possible, random);
+}
+
+int randomMove(const Position& position, Random& random)
+{
+    std::vector<int> columns;
+    for (int c = 0; c < Width; ++c)
+        if (position.canPlay(c))
+            columns.push_back(c);
+    return columns[std::uniform_int_distribution<std::size_t>(0, columns.size() - 1)(random)];
+}
+
+} // namespace engine

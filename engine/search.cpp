@@ -1,0 +1,201 @@
+#include "engine/search.h"
+
+#include <utility>
+
+namespace engine {
+
+namespace {
+
+// How often, in positions searched, the stop flag is read: at the slowest
+// speed seen (a few million positions a second) a stop takes well under a
+// millisecond.
+constexpr std::uint64_t StopCheckInterval = 1024;
+
+struct Move {
+    Bitboard cell;
+    int column;
+    int order;
+};
+
+} // namespace
+
+bool Search::stopRequested() const
+{
+    return m_stop != nullptr && m_stop->load(std::memory_order_relaxed);
+}
+
+std::optional<int> Search::solve(const Position& position)
+{
+    if (stopRequested())
+        return std::nullopt;
+    try {
+        if (position.canWinNext())
+            return winNowScore(position.moves());
+        int low = -(Cells - position.moves()) / 2;
+        int high = winNowScore(position.moves() + 2);
+        while (low < high) {
+            // Halve the interval, but try the bounds nearer a draw first:
+            // most positions are decided late.
+            int mid = low + (high - low) / 2;
+            if (mid <= 0 && low / 2 < mid)
+                mid = low / 2;
+            else if (mid >= 0 && high / 2 > mid)
+                mid = high / 2;
+            const int r = root(position, mid, mid + 1);
+            if (r <= mid)
+                high = r;
+            else
+                low = r;
+        }
+        return low;
+    } catch (const Stopped&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<bool> Search::scoresAbove(const Position& position, int bound)
+{
+    if (stopRequested())
+        return std::nullopt;
+    try {
+        if (position.canWinNext())
+            return winNowScore(position.moves()) > bound;
+        return root(position, bound, bound + 1) > bound;
+    } catch (const Stopped&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::array<std::optional<int>, Width>> Search::moveScores(const Position& position)
+{
+    std::array<std::optional<int>, Width> scores;
+    for (int column = 0; column < Width; ++column) {
+        if (!position.canPlay(column))
+            continue;
+        if (position.isWinningMove(column)) {
+            scores[column] = winNowScore(position.moves());
+            continue;
+        }
+        Position next = position;
+        next.play(column);
+        if (next.isFull()) {
+            scores[column] = 0;
+            continue;
+        }
+        const std::optional<int> score = solve(next);
+        if (!score)
+            return std::nullopt;
+        scores[column] = -*score;
+    }
+    return scores;
+}
+
+// A search of a position whose side to move cannot win at once but whose
+// opponent may: unlike negamax, it tries the moves that lose at once too
+// when nothing else is left.
+int Search::root(const Position& position, int alpha, int beta)
+{
+    if (position.nonLosingMoves() != 0)
+        return negamax(position, alpha, beta);
+    ++m_nodes;
+    return -(Cells - position.moves()) / 2;
+}
+
+// The score of a position whose side to move cannot win at once, within
+// (alpha, beta): exact inside, and otherwise a bound on the side it fell
+// (fail-soft).
+int Search::negamax(const Position& position, int alpha, int beta)
+{
+    ++m_nodes;
+    if (m_nodes % StopCheckInterval == 0 && stopRequested())
+        throw Stopped{};
+
+    const Bitboard next = position.nonLosingMoves();
+    if (next == 0)
+        return -(Cells - position.moves()) / 2;
+    if (position.moves() >= Cells - 2)
+        return 0;
+    // The opponent cannot win with its next disc, nor this side with this one.
+    const int low = -(Cells - 2 - position.moves()) / 2;
+    if (alpha < low) {
+        alpha = low;
+        if (alpha >= beta)
+            return alpha;
+    }
+    const int high = (Cells - 1 - position.moves()) / 2;
+    if (beta > high) {
+        beta = high;
+        if (alpha >= beta)
+            return beta;
+    }
+
+    const std::uint64_t key = position.key();
+    const std::uint64_t mirror = position.mirrorKey();
+    const bool mirrored = mirror < key;
+    const std::uint64_t stored = mirrored ? mirror : key;
+    int hint = -1;
+    const TTEntry entry = m_table.probe(stored);
+    if (entry.bound != Bound::none) {
+        if (entry.move >= 0)
+            hint = mirrored ? Width - 1 - entry.move : entry.move;
+        switch (entry.bound) {
+        case Bound::exact:
+            return entry.score;
+        case Bound::lower:
+            if (entry.score > alpha) {
+                alpha = entry.score;
+                if (alpha >= beta)
+                    return alpha;
+            }
+            break;
+        case Bound::upper:
+            if (entry.score < beta) {
+                beta = entry.score;
+                if (alpha >= beta)
+                    return beta;
+            }
+            break;
+        case Bound::none:
+            break;
+        }
+    }
+    const int alphaBefore = alpha;
+
+    Move moves[Width];
+    int count = 0;
+    for (const int column : CentreFirst) {
+        const Bitboard cell = next & Position::columnCells(column);
+        if (cell == 0)
+            continue;
+        Move m{ cell, column, column == hint ? 1000 : position.moveScore(cell) };
+        // Insertion by order, keeping centre-first among equals.
+        int i = count++;
+        for (; i > 0 && moves[i - 1].order < m.order; --i)
+            moves[i] = moves[i - 1];
+        moves[i] = m;
+    }
+
+    int best = -MaxScore - 1;
+    int bestColumn = -1;
+    for (int i = 0; i < count; ++i) {
+        Position child = position;
+        child.playCell(moves[i].cell);
+        const int score = -negamax(child, -beta, -alpha);
+        if (score > best) {
+            best = score;
+            bestColumn = moves[i].column;
+            if (score > alpha) {
+                alpha = score;
+                if (alpha >= beta)
+                    break;
+            }
+        }
+    }
+
+    const Bound bound = best >= beta ? Bound::lower : best <= alphaBefore ? Bound::upper : Bound::exact;
+    const int storedMove = bound == Bound::upper ? -1 : mirrored ? Width - 1 - bestColumn : bestColumn;
+    m_table.store(stored, bound, best, storedMove);
+    return best;
+}
+
+} // namespace engine

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "engine/position.h"
+#include "engine/tt.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <optional>
+
+namespace engine {
+
+// Scores: 0 is a draw; a win for the side to move scores 22 minus the
+// number of discs the winner has on the board once the game is won, so that
+// a sooner win scores more (18 at most); a loss scores the opposite.
+inline constexpr int MaxScore = (Cells + 1 - 7) / 2;
+// The score of the side to move when it wins with its next disc.
+constexpr int winNowScore(int moves)
+{
+    return (Cells + 1 - moves) / 2;
+}
+
+// An exact solver: negamax with alpha-beta pruning over the non-losing
+// moves, centre and threats first, with a transposition table shared by
+// a position and its mirror image.
+class Search {
+public:
+    // A search that stores what it learns in `table` and gives up as soon
+    // as it sees `*stop` true (when stop is not null).
+    explicit Search(TranspositionTable& table, const std::atomic<bool>* stop = nullptr)
+        : m_table(table)
+        , m_stop(stop)
+    {
+    }
+
+    // The exact score of a position where the game is not over, or nothing
+    // when the search was stopped.
+    std::optional<int> solve(const Position& position);
+    // Whether the score is above `bound`: a single null-window search;
+    // nothing when stopped.
+    std::optional<bool> scoresAbove(const Position& position, int bound);
+    // The exact score of each column for the side to move: what the side to
+    // move scores by playing it; nothing for a full column. Nothing at all
+    // when stopped.
+    std::optional<std::array<std::optional<int>, Width>> moveScores(const Position& position);
+
+    // The positions searched since this object was made.
+    std::uint64_t nodes() const { return m_nodes; }
+
+private:
+    struct Stopped {};
+    bool stopRequested() const;
+    int root(const Position& position, int alpha, int beta);
+    int negamax(const Position& position, int alpha, int beta);
+
+    TranspositionTable& m_table;
+    const std::atomic<bool>* m_stop;
+    std::uint64_t m_nodes = 0;
+};
+
+} // namespace engine

@@ -1,0 +1,228 @@
+#include "engine/book.h"
+#include "engine/levels.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <random>
+#include <set>
+#include <stdexcept>
+
+using engine::Book;
+using engine::Position;
+
+namespace {
+
+Book shippedBook()
+{
+    QFile file(VANTREL_DATA_DIR "/engine.book");
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read data/engine.book");
+    const QByteArray bytes = file.readAll();
+    return Book::fromBytes({ reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                             static_cast<std::size_t>(bytes.size()) });
+}
+
+std::vector<std::uint8_t> header(std::uint32_t version, std::uint32_t count)
+{
+    std::vector<std::uint8_t> bytes{ 'V', 'T', 'B', 'K' };
+    for (const std::uint32_t n : { version, count })
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<std::uint8_t>(n >> (8 * i)));
+    return bytes;
+}
+
+void append(std::vector<std::uint8_t>& bytes, std::uint64_t word)
+{
+    for (int i = 0; i < 8; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(word >> (8 * i)));
+}
+
+int mostDiscs(const Book& book)
+{
+    int most = 0;
+    for (std::size_t i = 0; i < book.size(); ++i)
+        most = std::max(most, Position::fromKey(book.entry(i).key).moves());
+    return most;
+}
+
+} // namespace
+
+// The opening book: its bytes, its lookups of mirror images, and the book
+// shipped in data/, which must hold perfect play's choice in every position
+// perfect play can face up to its depth.
+class TestBook : public QObject {
+    Q_OBJECT
+
+private slots:
+    void bytesRoundTrip();
+    void malformedBytes_data();
+    void malformedBytes();
+    void mirrorImagesAreLookedUpMirrored();
+    void theShippedBookKnowsTheFirstMoves();
+    void theShippedBookCoversEveryPositionPerfectPlayFaces();
+    void theShippedBookAgreesWithTheSearch();
+};
+
+void TestBook::bytesRoundTrip()
+{
+    std::mt19937_64 random(5);
+    std::vector<Book::Entry> entries;
+    std::set<std::uint64_t> keys;
+    while (entries.size() < 500) {
+        Position p;
+        const int length = std::uniform_int_distribution<int>(0, 12)(random);
+        for (int i = 0; i < length; ++i) {
+            const int c = engine::randomMove(p, random);
+            if (p.isWinningMove(c))
+                break;
+            p.play(c);
+        }
+        if (keys.insert(p.canonicalKey()).second)
+            entries.push_back({ p.canonicalKey(),
+                                { std::uniform_int_distribution<int>(0, 6)(random),
+                                  std::uniform_int_distribution<int>(-18, 18)(random) } });
+    }
+    const Book book = Book::fromEntries(entries);
+    const Book again = Book::fromBytes(book.toBytes());
+    QCOMPARE(again.size(), entries.size());
+    QVERIFY(again.toBytes() == book.toBytes());
+    for (const Book::Entry& e : entries) {
+        const std::optional<engine::Choice> found = again.lookup(Position::fromKey(e.key));
+        QVERIFY(found);
+        QCOMPARE(found->column, e.choice.column);
+        QCOMPARE(found->score, e.choice.score);
+    }
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, Book::fromEntries({ entries[0], entries[0] }));
+}
+
+void TestBook::malformedBytes_data()
+{
+    QTest::addColumn<std::vector<std::uint8_t>>("bytes");
+    QTest::newRow("nothing") << std::vector<std::uint8_t>{};
+    std::vector<std::uint8_t> magic = header(1, 0);
+    magic[0] = 'X';
+    QTest::newRow("another magic") << magic;
+    QTest::newRow("another version") << header(2, 0);
+    std::vector<std::uint8_t> shortOne = header(1, 2);
+    append(shortOne, 1 << 9);
+    QTest::newRow("fewer entries than said") << shortOne;
+    std::vector<std::uint8_t> unsorted = header(1, 2);
+    append(unsorted, 2 << 9);
+    append(unsorted, 1 << 9);
+    QTest::newRow("keys out of order") << unsorted;
+    std::vector<std::uint8_t> twice = header(1, 2);
+    append(twice, 1 << 9);
+    append(twice, 1 << 9 | 1);
+    QTest::newRow("a key twice") << twice;
+    std::vector<std::uint8_t> column = header(1, 1);
+    append(column, 1 << 9 | 7);
+    QTest::newRow("column 7") << column;
+}
+
+void TestBook::malformedBytes()
+{
+    QFETCH(std::vector<std::uint8_t>, bytes);
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, Book::fromBytes(bytes));
+}
+
+void TestBook::mirrorImagesAreLookedUpMirrored()
+{
+    const Position left("1123"), symmetric("44"), absent("2");
+    const Position canonical = left.key() == left.canonicalKey() ? left : left.mirrored();
+    const Book book = Book::fromEntries({ { canonical.key(), { 1, -3 } }, { symmetric.key(), { 2, 4 } } });
+    for (const Position& p : { left, left.mirrored() }) {
+        const std::optional<engine::Choice> found = book.lookup(p);
+        QVERIFY(found);
+        QCOMPARE(found->column, p.key() == canonical.key() ? 1 : 5);
+        QCOMPARE(found->score, -3);
+    }
+    // A position that is its own mirror image keeps its column.
+    QCOMPARE(book.lookup(symmetric)->column, 2);
+    QVERIFY(!book.lookup(absent));
+    QVERIFY(!Book().lookup(Position()));
+}
+
+// The published facts: the first player wins by starting in the centre,
+// draws in either column next to it, and loses in the four outer ones.
+void TestBook::theShippedBookKnowsTheFirstMoves()
+{
+    const Book book = shippedBook();
+    QVERIFY(book.toBytes().size() <= 2 * 1024 * 1024);
+    const std::optional<engine::Choice> first = book.lookup(Position());
+    QVERIFY(first);
+    QCOMPARE(first->column, 3);
+    QVERIFY(first->score > 0);
+    // After the first disc, the score is the second player's.
+    const int expected[engine::Width] = { 1, 1, 0, -1, 0, 1, 1 };
+    for (int c = 0; c < engine::Width; ++c) {
+        Position p;
+        p.play(c);
+        const std::optional<engine::Choice> reply = book.lookup(p);
+        QVERIFY(reply);
+        QCOMPARE((reply->score > 0) - (reply->score < 0), expected[c]);
+    }
+}
+
+void TestBook::theShippedBookCoversEveryPositionPerfectPlayFaces()
+{
+    const Book book = shippedBook();
+    const int depth = mostDiscs(book);
+    QVERIFY(depth >= 8);
+    // Perfect play's positions: the empty board and every first move of the
+    // opponent, then after each of its book moves every reply.
+    std::vector<Position> pending{ Position() };
+    for (int c = 0; c < engine::Width; ++c) {
+        Position p;
+        p.play(c);
+        pending.push_back(p);
+    }
+    std::size_t visited = 0;
+    while (!pending.empty()) {
+        Position p = pending.back();
+        pending.pop_back();
+        const std::optional<engine::Choice> choice = book.lookup(p);
+        QVERIFY2(choice, "a position perfect play faces is missing");
+        ++visited;
+        if (p.moves() + 2 > depth || p.isWinningMove(choice->column))
+            continue;
+        p.play(choice->column);
+        for (int c = 0; c < engine::Width; ++c) {
+            if (!p.canPlay(c) || p.isWinningMove(c))
+                continue;
+            Position next = p;
+            next.play(c);
+            pending.push_back(next);
+        }
+    }
+    QVERIFY(visited >= book.size());
+}
+
+// A sample of the deepest entries, searched again: the book's column and
+// score are perfect play's.
+void TestBook::theShippedBookAgreesWithTheSearch()
+{
+    const Book book = shippedBook();
+    const int depth = mostDiscs(book);
+    std::vector<Book::Entry> deepest;
+    for (std::size_t i = 0; i < book.size(); ++i)
+        if (Position::fromKey(book.entry(i).key).moves() == depth)
+            deepest.push_back(book.entry(i));
+    std::mt19937_64 random(6);
+    std::shuffle(deepest.begin(), deepest.end(), random);
+    const int sample = qEnvironmentVariableIsSet("VANTREL_BOOK_SAMPLE")
+                           ? qEnvironmentVariableIntValue("VANTREL_BOOK_SAMPLE")
+                           : 6;
+    engine::TranspositionTable table(64);
+    for (int i = 0; i < sample && i < static_cast<int>(deepest.size()); ++i) {
+        engine::Search search(table);
+        const std::optional<engine::Choice> choice =
+            engine::perfectChoice(Position::fromKey(deepest[i].key), search);
+        QVERIFY(choice);
+        QCOMPARE(choice->column, deepest[i].choice.column);
+        QCOMPARE(choice->score, deepest[i].choice.score);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestBook)
+#include "tst_book.moc"

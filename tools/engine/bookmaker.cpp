@@ -1,0 +1,206 @@
+#include "bookmaker.h"
+
+#include "engine/book.h"
+#include "engine/levels.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <mutex>
+#include <set>
+#include <sstream>
+#include <thread>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace tool {
+
+using engine::Choice;
+using engine::Position;
+
+namespace {
+
+class BookMaker {
+public:
+    explicit BookMaker(const BookSettings& settings)
+        : m_settings(settings)
+    {
+    }
+
+    int run()
+    {
+        readWork();
+        m_out.open(m_settings.work, std::ios::app);
+        if (!m_out) {
+            std::cerr << "book: cannot write " << m_settings.work << '\n';
+            return 1;
+        }
+        // Playing first: the empty board. Playing second: after each of the
+        // opponent's first moves.
+        push(Position{});
+        for (int c = 0; c < engine::Width; ++c) {
+            Position p;
+            p.play(c);
+            push(p);
+        }
+        std::vector<std::thread> workers;
+        for (int i = 0; i < m_settings.threads; ++i)
+            workers.emplace_back([this] { work(); });
+        for (std::thread& t : workers)
+            t.join();
+        return write();
+    }
+
+private:
+    void readWork()
+    {
+        std::ifstream in(m_settings.work);
+        std::string line;
+        while (std::getline(in, line)) {
+            std::istringstream fields(line);
+            std::uint64_t key = 0;
+            int column = -1, score = 0, moves = 0;
+            if (fields >> key >> column >> score >> moves && column >= 0 && column < engine::Width)
+                m_known[key] = { { column, score }, moves };
+        }
+        std::cerr << "book: " << m_known.size() << " choices read from " << m_settings.work << '\n';
+    }
+
+    void push(const Position& p)
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_queued.insert(p.canonicalKey()).second)
+            m_stack.push_back(p);
+        m_ready.notify_one();
+    }
+
+    void work()
+    {
+        engine::TranspositionTable table(m_settings.tableMiB);
+        engine::Search search(table);
+        for (;;) {
+            Position p;
+            std::optional<Choice> choice;
+            {
+                std::unique_lock lock(m_mutex);
+                m_ready.wait(lock, [this] { return !m_stack.empty() || m_busy == 0; });
+                if (m_stack.empty())
+                    return;
+                p = m_stack.back();
+                m_stack.pop_back();
+                ++m_busy;
+                if (const auto it = m_known.find(p.canonicalKey()); it != m_known.end()) {
+                    choice = it->second.choice;
+                    if (p.key() != p.canonicalKey())
+                        choice->column = engine::Width - 1 - choice->column;
+                }
+            }
+            if (!choice) {
+                // The work file is in the canonical orientation.
+                const Position canonical = p.key() == p.canonicalKey() ? p : p.mirrored();
+                const auto start = std::chrono::steady_clock::now();
+                choice = engine::perfectChoice(canonical, search);
+                const double seconds =
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+                record(canonical, *choice, seconds);
+                if (p.key() != canonical.key())
+                    choice->column = engine::Width - 1 - choice->column;
+            }
+            {
+                std::lock_guard lock(m_mutex);
+                m_book[p.canonicalKey()] = p.moves();
+            }
+            expand(p, *choice);
+            std::lock_guard lock(m_mutex);
+            --m_busy;
+            m_ready.notify_all();
+        }
+    }
+
+    // Queues the positions the opponent can leave after perfect play's move.
+    void expand(Position p, const Choice& choice)
+    {
+        if (p.moves() + 2 > m_settings.depth || p.isWinningMove(choice.column))
+            return;
+        p.play(choice.column);
+        for (int c = 0; c < engine::Width; ++c) {
+            if (!p.canPlay(c) || p.isWinningMove(c))
+                continue;
+            Position next = p;
+            next.play(c);
+            if (!next.isFull())
+                push(next);
+        }
+    }
+
+    void record(const Position& canonical, const Choice& choice, double seconds)
+    {
+        std::lock_guard lock(m_mutex);
+        m_known[canonical.key()] = { choice, canonical.moves() };
+        m_out << canonical.key() << ' ' << choice.column << ' ' << choice.score << ' ' << canonical.moves()
+              << std::endl;
+        ++m_searched;
+        m_searchSeconds += seconds;
+        if (m_searched % 100 == 0 || seconds > 10 || canonical.moves() < 5) {
+            std::ostringstream line;
+            line << "book: " << m_searched << " searched (" << m_book.size() << " in the book, "
+                 << m_stack.size() << " waiting); ply " << canonical.moves() << " took " << seconds
+                 << " s; " << m_searchSeconds << " s searching in all";
+            std::cerr << line.str() << std::endl;
+        }
+    }
+
+    int write()
+    {
+        std::vector<engine::Book::Entry> entries;
+        std::map<int, int> perPly;
+        for (const auto& [key, moves] : m_book) {
+            entries.push_back({ key, m_known.at(key).choice });
+            ++perPly[moves];
+        }
+        const engine::Book book = engine::Book::fromEntries(std::move(entries));
+        const std::vector<std::uint8_t> bytes = book.toBytes();
+        std::ofstream out(m_settings.output, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        if (!out) {
+            std::cerr << "book: cannot write " << m_settings.output << '\n';
+            return 1;
+        }
+        std::cout << "book: " << book.size() << " positions up to " << m_settings.depth << " discs, "
+                  << bytes.size() << " bytes, in " << m_settings.output << "; " << m_searched
+                  << " searched in " << m_searchSeconds << " s of search\n";
+        for (const auto& [moves, count] : perPly)
+            std::cout << "  " << moves << " discs: " << count << '\n';
+        return 0;
+    }
+
+    struct Known {
+        Choice choice;
+        int moves = 0;
+    };
+
+    const BookSettings& m_settings;
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::vector<Position> m_stack;
+    std::unordered_set<std::uint64_t> m_queued;
+    std::unordered_map<std::uint64_t, Known> m_known;
+    std::map<std::uint64_t, int> m_book; // canonical key -> discs on the board
+    std::ofstream m_out;
+    int m_busy = 0;
+    long m_searched = 0;
+    double m_searchSeconds = 0;
+};
+
+} // namespace
+
+int makeBook(const BookSettings& settings)
+{
+    return BookMaker(settings).run();
+}
+
+} // namespace tool

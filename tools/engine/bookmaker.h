@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace tool {
+
+struct BookSettings {
+    int depth = 12;                  // the most discs on the board in a book position
+    int threads = 2;
+    std::size_t tableMiB = 2048;     // for each thread
+    std::string output = "data/engine.book";
+    std::string work = "engine-book.work"; // every choice made so far, one a line
+};
+
+// Writes the book of perfect play's choices in every position it can face
+// with at most `depth` discs on the board, playing first or second, against
+// any moves: its own moves are its recorded choices, so the positions form a
+// tree. Choices already in the work file are read back rather than searched
+// again, so a run that was stopped goes on where it was. Returns the exit
+// status.
+int makeBook(const BookSettings& settings);
+
+} // namespace tool

@@ -1,0 +1,197 @@
+// vantrel-engine: the engine's command-line tool. Solves positions, runs the
+// benchmark whose node count is the search's signature, makes the opening
+// book, and measures the levels of play against one another.
+
+#include "bookmaker.h"
+#include "matches.h"
+
+#include "engine/benchmark.h"
+#include "engine/book.h"
+#include "engine/levels.h"
+#include "engine/search.h"
+
+#include <array>
+#include <chrono>
+#include <optional>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void usage()
+{
+    std::cerr << "usage: vantrel-engine bench [--table-mib N]\n"
+                 "       vantrel-engine solve [MOVES] [--table-mib N] [--outcomes yes]\n"
+                 "       vantrel-engine book [--depth N] [--threads N] [--table-mib N] [--work FILE] [--output FILE]\n"
+                 "       vantrel-engine tournament [--games N] [--seed N] [--table-mib N] [--book FILE|none] [--pairings easy,medium,hard]\n"
+                 "       vantrel-engine timing [--games N] [--seed N] [--table-mib N] [--book FILE|none]\n"
+                 "MOVES are columns 1 to 7, as in 4453; the book is " VANTREL_ENGINE_BOOK " by default.\n";
+}
+
+// The value of options given as "--name value" after the positional ones.
+struct Arguments {
+    std::vector<std::string> positional;
+    std::vector<std::pair<std::string, std::string>> options;
+
+    Arguments(int argc, char** argv, int first)
+    {
+        for (int i = first; i < argc; ++i) {
+            const std::string_view a = argv[i];
+            if (a.starts_with("--")) {
+                if (i + 1 >= argc)
+                    throw std::invalid_argument(std::string(a) + " needs a value");
+                options.emplace_back(std::string(a.substr(2)), argv[++i]);
+            } else {
+                positional.emplace_back(a);
+            }
+        }
+    }
+    std::string get(const std::string& name, const std::string& fallback) const
+    {
+        for (const auto& [n, v] : options)
+            if (n == name)
+                return v;
+        return fallback;
+    }
+    long number(const std::string& name, long fallback) const
+    {
+        return std::stol(get(name, std::to_string(fallback)));
+    }
+};
+
+int solve(const Arguments& args)
+{
+    const std::string moves = args.positional.empty() ? "" : args.positional[0];
+    const engine::Position position(moves);
+    if (position.isWon() || position.isFull()) {
+        std::cout << "the game is over\n";
+        return 0;
+    }
+    engine::TranspositionTable table(static_cast<std::size_t>(args.number("table-mib", 1024)));
+    engine::Search search(table);
+    const auto start = Clock::now();
+    const int score = *search.solve(position);
+    const double solveSeconds = secondsSince(start);
+    const std::uint64_t solveNodes = search.nodes();
+    std::printf("position \"%s\": score %d, %.2f s, %llu nodes, %.0f nodes/s\n", moves.c_str(), score,
+                solveSeconds, static_cast<unsigned long long>(solveNodes), static_cast<double>(solveNodes) / solveSeconds);
+    // From the empty board an exact score for every first move would cost
+    // a whole-game search each: there, and with --outcomes, each move gets
+    // its outcome alone, from two null-window searches.
+    const bool outcomes = moves.empty() || args.get("outcomes", "no") == "yes";
+    std::array<std::optional<int>, engine::Width> scores;
+    if (!outcomes)
+        scores = *search.moveScores(position);
+    for (int c = 0; c < engine::Width; ++c) {
+        if (!position.canPlay(c)) {
+            std::printf("  column %d: full\n", c + 1);
+            continue;
+        }
+        if (!outcomes) {
+            const int s = *scores[c];
+            std::printf("  column %d: %+d (%s)\n", c + 1, s, s > 0 ? "wins" : s < 0 ? "loses" : "draws");
+            continue;
+        }
+        engine::Position next = position;
+        next.play(c);
+        const char* outcome = "loses";
+        if (position.isWinningMove(c) || !*search.scoresAbove(next, -1))
+            outcome = "wins";
+        else if (!*search.scoresAbove(next, 0))
+            outcome = "draws";
+        std::printf("  column %d: %s\n", c + 1, outcome);
+    }
+    const double seconds = secondsSince(start);
+    std::printf("all: %.2f s, %llu nodes, %.0f nodes/s, table %zu MiB\n", seconds,
+                static_cast<unsigned long long>(search.nodes()), static_cast<double>(search.nodes()) / seconds,
+                table.bytes() >> 20);
+    return 0;
+}
+
+int bench(const Arguments& args)
+{
+    const auto tableMiB = static_cast<std::size_t>(args.number("table-mib", 8));
+    const engine::BenchmarkResult r = engine::runBenchmark(tableMiB);
+    std::printf("%zu positions, table %zu MiB\n", r.positions, tableMiB);
+    std::printf("nodes %llu\n", static_cast<unsigned long long>(r.nodes));
+    std::printf("time %.3f s\n", r.seconds);
+    std::printf("nodes/s %.0f\n", static_cast<double>(r.nodes) / r.seconds);
+    return 0;
+}
+
+engine::Book loadBook(const std::string& path)
+{
+    if (path == "none")
+        return {};
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::invalid_argument("cannot read the book " + path);
+    const std::vector<std::uint8_t> bytes{ std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+    return engine::Book::fromBytes(bytes);
+}
+
+int matches(const Arguments& args, bool timing)
+{
+    const engine::Book book = loadBook(args.get("book", VANTREL_ENGINE_BOOK));
+    tool::MatchSettings settings;
+    settings.games = static_cast<int>(args.number("games", timing ? 40 : 200));
+    settings.seed = static_cast<std::uint64_t>(args.number("seed", 1));
+    settings.tableMiB = static_cast<std::size_t>(args.number("table-mib", 8));
+    settings.book = &book;
+    settings.pairings = args.get("pairings", settings.pairings);
+    return timing ? tool::timing(settings) : tool::tournament(settings);
+}
+
+int book(const Arguments& args)
+{
+    tool::BookSettings settings;
+    settings.depth = static_cast<int>(args.number("depth", settings.depth));
+    settings.threads = static_cast<int>(args.number("threads", settings.threads));
+    settings.tableMiB = static_cast<std::size_t>(args.number("table-mib", static_cast<long>(settings.tableMiB)));
+    settings.work = args.get("work", settings.work);
+    settings.output = args.get("output", settings.output);
+    return tool::makeBook(settings);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        usage();
+        return 2;
+    }
+    const std::string_view command = argv[1];
+    try {
+        const Arguments args(argc, argv, 2);
+        if (command == "solve")
+            return solve(args);
+        if (command == "book")
+            return book(args);
+        if (command == "bench")
+            return bench(args);
+        if (command == "tournament")
+            return matches(args, false);
+        if (command == "timing")
+            return matches(args, true);
+    } catch (const std::exception& e) {
+        std::cerr << "vantrel-engine: " << e.what() << '\n';
+        return 2;
+    }
+    usage();
+    return 2;
+}
