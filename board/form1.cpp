@@ -249,6 +249,9 @@ void Form1::hint()
 {
     if (!isEnabled() || isComputersTurn())
         return;
+    // Most hints come at once from the book or a short search; a position
+    // far from both can take the engine a while, which the pointer shows.
+    setCursor(Qt::BusyCursor);
     hintThinker.think(record, engine::Level::hard, [this](int c) { showHint(c); });
 }
 
@@ -256,6 +259,7 @@ void Form1::hint()
 // fill, until the next move, a take-back or a new hint, or for hintShownFor.
 void Form1::showHint(int c)
 {
+    unsetCursor();
     if (hintedHole)
         hintedHole->setRing({});
     hintedHole = Shp[c][height[c]];
@@ -272,6 +276,7 @@ void Form1::showHint(int c)
 void Form1::clearHint()
 {
     hintThinker.stop();
+    unsetCursor();
     if (hintedHole)
         hintedHole->setRing({});
     hintedHole = nullptr;

@@ -80,7 +80,9 @@ void TestHint::aHintGoesWithTheNextMoveOrAfterAWhile()
     Game game(1);
     game.play(positions[0]);
     game.window().hint();
+    QCOMPARE(game.window().cursor().shape(), Qt::BusyCursor); // the answer comes through the event loop
     QTRY_COMPARE(ringedHoles(game), 1);
+    QCOMPARE(game.window().cursor().shape(), Qt::ArrowCursor);
     delays.release(); // the while is over
     QCOMPARE(ringedHoles(game), 0);
 
