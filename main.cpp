@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/form1.h"
 #include "commandline/commandline.h"
 #include "computer/computergame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up: a bare Qt program that opens the game's first
 // prompt, built the same way, and nothing else.
 

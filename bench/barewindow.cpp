@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for memory: a bare Qt program that shows one window the size of
 // the board window, with the same caption, and nothing else. With --label it
 // also shows one line of text, which is what it takes to load fonts at all.

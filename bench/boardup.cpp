@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game started exactly as vantrel starts it, except that its two prompts
 // are answered at once with their default names: the way to get the board up
 // on a platform with no keyboard to answer them, such as offscreen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a move as a player makes it: a press and a release delivered to the
 // board window at a cell, the drop handler, the outcome check and the repaint
 // of what changed, over many whole games. Then the outcome check's line scan

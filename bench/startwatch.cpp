@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and reports how long it took to be ready for its user, and
 // how much memory it had used by then, watching it from outside: the program
 // needs no hook of its own.

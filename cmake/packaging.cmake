@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by CPack in a build tree of its own: the
 # `package` preset configures build-package/ with VANTREL_DEBIAN_PACKAGE on
 # (and the program in games/), and `cmake --build --preset package` writes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "computerplayer.h"
 
 #include "board/form1.h"

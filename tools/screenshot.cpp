@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the screenshot that the README and software centres show: the real
 // board window, started as the program starts it and played by clicks at its
 // cells, rendered offscreen at twice the normal scale.

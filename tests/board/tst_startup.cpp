@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/layout.h"
 #include "runtime/clickarea.h"
 #include "runtime/label.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole run of the program, started the way main() starts it, with a
 // player scripted from inside: it answers the two real prompts, plays a game
 // through mouse clicks and leaves the way its one argument names. It prints

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantrel-engine: the engine's command-line tool. Solves positions, runs the
 // benchmark whose node count is the search's signature, makes the opening
 // book, and measures the levels of play against one another.
