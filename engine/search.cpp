@@ -169,6 +169,11 @@ int Search::negamax(const Position& position, int alpha, int beta)
         if (cell == 0)
             continue;
         Move m{ cell, column, column == hint ? 1000 : position.moveScore(cell) };
+        // The children's words are fetched from memory together, while
+        // this node orders its moves, rather than one by one as each is probed.
+        Position child = position;
+        child.playCell(cell);
+        m_table.prefetch(child.canonicalKey());
         // Insertion by order, keeping centre-first among equals.
         int i = count++;
         for (; i > 0 && moves[i - 1].order < m.order; --i)

@@ -54,6 +54,8 @@ public:
                                 | static_cast<std::uint64_t>(score + 32) << 52
                                 | static_cast<std::uint64_t>(bound) << 58;
     }
+    // Asks the processor to fetch a position's word ahead of its probe.
+    void prefetch(std::uint64_t key) const { __builtin_prefetch(&m_words[key % m_size]); }
     void clear();
 
     std::size_t entries() const { return m_size; }
@@ -63,7 +65,10 @@ private:
     static constexpr std::uint64_t KeyMask = (std::uint64_t{1} << 49) - 1;
 
     std::size_t m_size;
-    std::unique_ptr<std::uint64_t[]> m_words;
+    struct Release {
+        void operator()(std::uint64_t* words) const;
+    };
+    std::unique_ptr<std::uint64_t[], Release> m_words;
 };
 
 } // namespace engine

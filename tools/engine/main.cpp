@@ -97,6 +97,10 @@ int solve(const Arguments& args)
     std::array<std::optional<int>, engine::Width> scores;
     if (!outcomes)
         scores = *search.moveScores(position);
+    // A position that is its own mirror image, like the empty board, has
+    // mirrored columns of the same value: only its left half and centre are searched.
+    const bool symmetric = position.key() == position.mirrorKey();
+    std::array<const char*, engine::Width> outcomeOf{};
     for (int c = 0; c < engine::Width; ++c) {
         if (!position.canPlay(c)) {
             std::printf("  column %d: full\n", c + 1);
@@ -107,6 +111,13 @@ int solve(const Arguments& args)
             std::printf("  column %d: %+d (%s)\n", c + 1, s, s > 0 ? "wins" : s < 0 ? "loses" : "draws");
             continue;
         }
+        const auto columnStart = Clock::now();
+        const int mirror = engine::Width - 1 - c;
+        if (symmetric && mirror < c) {
+            outcomeOf[c] = outcomeOf[mirror];
+            std::printf("  column %d: %s, as column %d\n", c + 1, outcomeOf[c], mirror + 1);
+            continue;
+        }
         engine::Position next = position;
         next.play(c);
         const char* outcome = "loses";
@@ -114,7 +125,8 @@ int solve(const Arguments& args)
             outcome = "wins";
         else if (!*search.scoresAbove(next, 0))
             outcome = "draws";
-        std::printf("  column %d: %s\n", c + 1, outcome);
+        outcomeOf[c] = outcome;
+        std::printf("  column %d: %s, %.2f s\n", c + 1, outcome, secondsSince(columnStart));
     }
     const double seconds = secondsSince(start);
     std::printf("all: %.2f s, %llu nodes, %.0f nodes/s, table %zu MiB\n", seconds,
