@@ -184,7 +184,8 @@ void Form1::drop(int c)
     if (height[c] > 5)
         closeColumn(c);
     win();
-    announce(tr("%1 played column %2.").arg(mover == 1 ? name1 : name2).arg(c));
+    // One pass over the pattern: a name holding "%1" or "%2" stays as typed.
+    announce(tr("%1 played column %2.").arg(mover == 1 ? name1 : name2, QString::number(c)));
     turnPassed();
 }
 

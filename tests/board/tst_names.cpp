@@ -70,6 +70,7 @@ void TestNames::hostileNamesAreShownAsTyped_data()
     row("bold markup", "<b>x</b>");
     row("image markup", "<img src=x>");
     row("link markup", "<a href=\"x\">x</a>");
+    row("placeholders", "%1 %2 %L1");
     row("entity", "&amp;");
     row("mnemonic", "&Quit");
     row("doubled ampersand", "R&&D");
@@ -123,6 +124,7 @@ void TestNames::hostileNamesAreShownAsTyped()
     game.play(player1WinsInColumn1);
     QVERIFY(game.gameover());
     QCOMPARE(game.outcomeText(), shown + " Wins");
+    QVERIFY(game.window().accessibleDescription().endsWith(shown + " played column 1."));
     auto* winner = game.gameover()->findChild<runtime::Label*>("lblwinner");
     QCOMPARE(winner->textFormat(), Qt::PlainText);
     QVERIFY(paintsSomething(game.gameover()));
