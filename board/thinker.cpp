@@ -78,10 +78,8 @@ void Thinker::think(const QList<int>& moves, engine::Level level, std::function<
         if (!column)
             return;
         QMetaObject::invokeMethod(this, [this, question, found, column] {
-            if (question != m_question)
-                return;
-            m_answered = question;
-            found(*column + 1);
+            if (question == m_question)
+                found(*column + 1);
         }, Qt::QueuedConnection);
     });
 }
@@ -92,5 +90,5 @@ void Thinker::stop()
     if (m_worker.joinable())
         m_worker.join();
     // An answer already on its way is for a question no longer asked.
-    m_answered = ++m_question;
+    ++m_question;
 }

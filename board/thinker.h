@@ -25,13 +25,11 @@ public:
     // these moves, handed to found on this object's thread.
     void think(const QList<int>& moves, engine::Level level, std::function<void(int column)> found);
     void stop();
-    bool isThinking() const { return m_question != m_answered; }
 
 private:
     std::atomic<bool> m_stop = false;
     std::thread m_worker;
     int m_question = 0;
-    int m_answered = 0;
     engine::Random m_random;
     bool m_seeded = false;
 };

@@ -91,7 +91,7 @@ std::optional<Choice> Book::lookup(const Position& position) const
         return std::nullopt;
     Choice choice = entry(static_cast<std::size_t>(it - m_words.begin())).choice;
     if (key != position.key())
-        choice.column = Width - 1 - choice.column;
+        choice.column = mirroredColumn(choice.column);
     return choice;
 }
 

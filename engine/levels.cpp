@@ -101,7 +101,7 @@ std::optional<Choice> perfectChoice(const Position& position, Search& search)
 {
     const bool flip = position.mirrorKey() < position.key();
     const Position p = flip ? position.mirrored() : position;
-    const auto seen = [flip](int column) { return flip ? Width - 1 - column : column; };
+    const auto seen = [flip](int column) { return flip ? mirroredColumn(column) : column; };
 
     for (const int column : CentreFirst)
         if (p.canPlay(column) && p.isWinningMove(column))

@@ -18,15 +18,18 @@ constexpr int LineShifts[3] = { ColumnBits, ColumnBits - 1, ColumnBits + 1 };
 Position::Position(std::string_view moves)
 {
     for (std::size_t i = 0; i < moves.size(); ++i) {
+        const auto refuse = [&](const char* fault) {
+            throw std::invalid_argument("move " + std::to_string(i + 1) + " of \"" + std::string(moves) + "\" "
+                                        + fault);
+        };
         const char c = moves[i];
-        const std::string where = "move " + std::to_string(i + 1) + " of \"" + std::string(moves) + "\"";
         if (c < '1' || c > '0' + Width)
-            throw std::invalid_argument(where + " is not a column 1 to 7");
+            refuse("is not a column 1 to 7");
         const int column = c - '1';
         if (!canPlay(column))
-            throw std::invalid_argument(where + " is in a full column");
-        if (hasFour(m_current ^ m_mask))
-            throw std::invalid_argument(where + " comes after the game was won");
+            refuse("is in a full column");
+        if (isWon())
+            refuse("comes after the game was won");
         play(column);
     }
 }
@@ -43,7 +46,7 @@ Bitboard mirrorColumns(Bitboard b)
     constexpr Bitboard group = (Bitboard{1} << ColumnBits) - 1;
     Bitboard mirrored = 0;
     for (int c = 0; c < Width; ++c)
-        mirrored |= ((b >> (c * ColumnBits)) & group) << ((Width - 1 - c) * ColumnBits);
+        mirrored |= ((b >> (c * ColumnBits)) & group) << (mirroredColumn(c) * ColumnBits);
     return mirrored;
 }
 

@@ -19,6 +19,12 @@ inline constexpr int ColumnBits = Height + 1;
 // and the order of preference between equally good moves.
 inline constexpr int CentreFirst[Width] = { 3, 2, 4, 1, 5, 0, 6 };
 
+// The column that stands in this one's place in the mirror image.
+constexpr int mirroredColumn(int column)
+{
+    return Width - 1 - column;
+}
+
 // The bottom cell of every column, and every cell of the board.
 inline constexpr Bitboard BottomRow = [] {
     Bitboard b = 0;

@@ -13,7 +13,7 @@ namespace {
 constexpr std::uint64_t StopCheckInterval = 1024;
 
 struct Move {
-    Bitboard cell;
+    Position child; // the position after the move
     int column;
     int order;
 };
@@ -138,7 +138,7 @@ int Search::negamax(const Position& position, int alpha, int beta)
     const TTEntry entry = m_table.probe(stored);
     if (entry.bound != Bound::none) {
         if (entry.move >= 0)
-            hint = mirrored ? Width - 1 - entry.move : entry.move;
+            hint = mirrored ? mirroredColumn(entry.move) : entry.move;
         switch (entry.bound) {
         case Bound::exact:
             return entry.score;
@@ -168,12 +168,11 @@ int Search::negamax(const Position& position, int alpha, int beta)
         const Bitboard cell = next & Position::columnCells(column);
         if (cell == 0)
             continue;
-        Move m{ cell, column, column == hint ? 1000 : position.moveScore(cell) };
+        Move m{ position, column, column == hint ? 1000 : position.moveScore(cell) };
+        m.child.playCell(cell);
         // The children's words are fetched from memory together, while
         // this node orders its moves, rather than one by one as each is probed.
-        Position child = position;
-        child.playCell(cell);
-        m_table.prefetch(child.canonicalKey());
+        m_table.prefetch(m.child.canonicalKey());
         // Insertion by order, keeping centre-first among equals.
         int i = count++;
         for (; i > 0 && moves[i - 1].order < m.order; --i)
@@ -184,9 +183,7 @@ int Search::negamax(const Position& position, int alpha, int beta)
     int best = -MaxScore - 1;
     int bestColumn = -1;
     for (int i = 0; i < count; ++i) {
-        Position child = position;
-        child.playCell(moves[i].cell);
-        const int score = -negamax(child, -beta, -alpha);
+        const int score = -negamax(moves[i].child, -beta, -alpha);
         if (score > best) {
             best = score;
             bestColumn = moves[i].column;
@@ -199,7 +196,7 @@ int Search::negamax(const Position& position, int alpha, int beta)
     }
 
     const Bound bound = best >= beta ? Bound::lower : best <= alphaBefore ? Bound::upper : Bound::exact;
-    const int storedMove = bound == Bound::upper ? -1 : mirrored ? Width - 1 - bestColumn : bestColumn;
+    const int storedMove = bound == Bound::upper ? -1 : mirrored ? mirroredColumn(bestColumn) : bestColumn;
     m_table.store(stored, bound, best, storedMove);
     return best;
 }

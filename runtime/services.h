@@ -29,7 +29,8 @@ public:
     virtual double next() = 0;
 };
 
-// The text the player gave, on one line: line breaks and tabs become spaces.
+// Pauses: a moment to wait before something happens, such as the
+// computer's disc after the person's.
 class Delays {
 public:
     virtual ~Delays() = default;
@@ -38,6 +39,7 @@ public:
     virtual void after(std::chrono::milliseconds delay, QObject* context, std::function<void()> action) = 0;
 };
 
+// The text the player gave, on one line: line breaks and tabs become spaces.
 QString askForText(const QString& prompt, const QString& title, const QString& defaultText);
 void seedRandomFromTimer();
 double nextRandom();

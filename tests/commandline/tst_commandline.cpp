@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QProcess>
+#include "support/process.h"
+
 #include <QTest>
 
 namespace {
 
-struct Reply {
-    int status;
-    QString output;
-    QString errorOutput;
-};
-
 // The real program, started in a process of its own on a machine with no
 // display: everything the command line answers, it answers without one.
-Reply runWithoutDisplay(const QStringList& arguments)
+Run runWithoutDisplay(const QStringList& arguments)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
@@ -20,15 +15,7 @@ Reply runWithoutDisplay(const QStringList& arguments)
     environment.insert("LANG", "C");
     environment.remove("LANGUAGE");
     environment.remove("LC_ALL");
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VANTREL_EXECUTABLE), arguments);
-    if (!process.waitForFinished(20000))
-        process.kill();
-    process.waitForFinished();
-    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-             QString::fromLocal8Bit(process.readAllStandardOutput()),
-             QString::fromLocal8Bit(process.readAllStandardError()) };
+    return runToEnd(QStringLiteral(VANTREL_EXECUTABLE), arguments, environment);
 }
 
 const QString tryHelp = "Try 'vantrel --help' for more information.\n";
@@ -67,7 +54,7 @@ void TestCommandLine::helpAndVersionPrintAndSucceed()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, firstLine);
-    const Reply reply = runWithoutDisplay(arguments);
+    const Run reply = runWithoutDisplay(arguments);
     QCOMPARE(reply.errorOutput, "");
     QCOMPARE(reply.status, 0);
     QCOMPARE(reply.output.section('\n', 0, 0), firstLine);
@@ -102,7 +89,7 @@ void TestCommandLine::aLineItCannotFollowIsRefused()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, errorOutput);
-    const Reply reply = runWithoutDisplay(arguments);
+    const Run reply = runWithoutDisplay(arguments);
     QCOMPARE(reply.errorOutput, errorOutput);
     QCOMPARE(reply.output, "");
     QCOMPARE(reply.status, 2);
@@ -125,7 +112,7 @@ void TestCommandLine::aLineToPlayGoesOnToTheDisplay_data()
 void TestCommandLine::aLineToPlayGoesOnToTheDisplay()
 {
     QFETCH(QStringList, arguments);
-    const Reply reply = runWithoutDisplay(arguments);
+    const Run reply = runWithoutDisplay(arguments);
     QCOMPARE(reply.status, 1);
     QVERIFY2(reply.errorOutput.startsWith("vantrel: cannot open a graphical display"), qPrintable(reply.errorOutput));
 }

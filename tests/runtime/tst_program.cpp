@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/program.h"
 #include "runtime/services.h"
+#include "support/process.h"
 
-#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
@@ -10,30 +10,9 @@
 
 namespace {
 
-struct Run {
-    int status;
-    QString errorOutput;
-    QString output;
-};
-
-// Runs a program to its end; a program that is still running after 20
-// seconds is killed and counts as a crash (status -1).
-Run run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment)
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(20000))
-        process.kill();
-    process.waitForFinished();
-    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-             QString::fromLocal8Bit(process.readAllStandardError()),
-             QString::fromLocal8Bit(process.readAllStandardOutput()) };
-}
-
 Run runGame(const QProcessEnvironment& environment)
 {
-    return run(QStringLiteral(VANTREL_EXECUTABLE), {}, environment);
+    return runToEnd(QStringLiteral(VANTREL_EXECUTABLE), {}, environment);
 }
 
 // What the offscreen platform says whenever a dialog sizes itself; it is
@@ -135,8 +114,8 @@ void TestProgram::everyWayOutEndsTheRunWithItsStatus()
     QFETCH(int, status);
     QFETCH(QString, output);
     QFETCH(QString, errorOutput);
-    const Run result = run(QStringLiteral(VANTREL_SCRIPTED_RUN), { wayOut },
-                           QProcessEnvironment::systemEnvironment());
+    const Run result = runToEnd(QStringLiteral(VANTREL_SCRIPTED_RUN), { wayOut },
+                                QProcessEnvironment::systemEnvironment());
     QCOMPARE(withoutPlatformNotes(result.errorOutput), errorOutput);
     QCOMPARE(result.output, output);
     QCOMPARE(result.status, status);

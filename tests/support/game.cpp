@@ -22,22 +22,21 @@ Game::Game(int firstPlayer, runtime::InputPrompt* prompt)
 }
 
 Game::Game(int firstPlayer, const QString& name, engine::Level level)
-    : m_level(level)
 {
     ScriptedPrompt prompt({ name });
-    start(firstPlayer, &prompt, Form1::Blue::computer);
+    start(firstPlayer, &prompt, level);
 }
 
 Game::~Game() = default;
 
-void Game::start(int firstPlayer, runtime::InputPrompt* prompt, Form1::Blue blue)
+void Game::start(int firstPlayer, runtime::InputPrompt* prompt, std::optional<engine::Level> computer)
 {
     ScriptedRandom random({ firstMoveBy(firstPlayer) });
     const runtime::StandIn promptStandIn(prompt);
     const runtime::StandIn randomStandIn(&random);
-    m_window = std::make_unique<Form1>(blue);
-    if (m_level)
-        m_computer = std::make_unique<ComputerPlayer>(*m_window, *m_level);
+    m_window = std::make_unique<Form1>(computer ? Form1::Blue::computer : Form1::Blue::person);
+    if (computer)
+        m_computer = std::make_unique<ComputerPlayer>(*m_window, *computer);
     m_window->load();
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))

@@ -50,9 +50,9 @@ public:
     QString outcomeText() const;
 
 private:
-    void start(int firstPlayer, runtime::InputPrompt* prompt, Form1::Blue blue = Form1::Blue::person);
+    // Blue is the computer at the given level, or else a second person.
+    void start(int firstPlayer, runtime::InputPrompt* prompt, std::optional<engine::Level> computer = {});
 
     std::unique_ptr<Form1> m_window;
     std::unique_ptr<ComputerPlayer> m_computer;
-    std::optional<engine::Level> m_level;
 };

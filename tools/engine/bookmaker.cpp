@@ -94,23 +94,22 @@ private:
                 p = m_stack.back();
                 m_stack.pop_back();
                 ++m_busy;
-                if (const auto it = m_known.find(p.canonicalKey()); it != m_known.end()) {
+                if (const auto it = m_known.find(p.canonicalKey()); it != m_known.end())
                     choice = it->second.choice;
-                    if (p.key() != p.canonicalKey())
-                        choice->column = engine::Width - 1 - choice->column;
-                }
             }
+            // The work file, like the book, holds choices as seen from the
+            // canonical side: the position or its mirror image.
+            const bool flipped = p.key() != p.canonicalKey();
             if (!choice) {
-                // The work file is in the canonical orientation.
-                const Position canonical = p.key() == p.canonicalKey() ? p : p.mirrored();
+                const Position canonical = flipped ? p.mirrored() : p;
                 const auto start = std::chrono::steady_clock::now();
                 choice = engine::perfectChoice(canonical, search);
                 const double seconds =
                     std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
                 record(canonical, *choice, seconds);
-                if (p.key() != canonical.key())
-                    choice->column = engine::Width - 1 - choice->column;
             }
+            if (flipped)
+                choice->column = engine::mirroredColumn(choice->column);
             {
                 std::lock_guard lock(m_mutex);
                 m_book[p.canonicalKey()] = p.moves();

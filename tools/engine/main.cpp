@@ -13,12 +13,12 @@
 
 #include <array>
 #include <chrono>
-#include <optional>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <iostream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -112,7 +112,7 @@ int solve(const Arguments& args)
             continue;
         }
         const auto columnStart = Clock::now();
-        const int mirror = engine::Width - 1 - c;
+        const int mirror = engine::mirroredColumn(c);
         if (symmetric && mirror < c) {
             outcomeOf[c] = outcomeOf[mirror];
             std::printf("  column %d: %s, as column %d\n", c + 1, outcomeOf[c], mirror + 1);

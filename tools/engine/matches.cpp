@@ -179,9 +179,9 @@ int tournament(const MatchSettings& settings)
             status |= unsavedLosses > 0;
         } else {
             std::printf("; target %.0f%% won\n", 100 * pairing.target);
-        std::fflush(stdout);
             status |= share < pairing.target;
         }
+        std::fflush(stdout);
     }
     return status;
 }

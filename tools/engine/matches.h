@@ -19,8 +19,9 @@ struct MatchSettings {
 
 // Hard against medium, medium against easy, easy against a random player,
 // from openings of zero to three random moves (hard's games from the empty
-// board), each side moving first in half the games. Checks that every game hard lost was lost before its first
-// move. Returns the exit status: 1 when a target is missed.
+// board), each side moving first in half the games. Checks that every game
+// hard lost was lost before its first move. Returns the exit status: 1 when
+// a target is missed.
 int tournament(const MatchSettings& settings);
 
 // Hard's answer time from every position it meets in games against easy,
