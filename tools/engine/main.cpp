@@ -4,6 +4,7 @@
 // book, and measures the levels of play against one another.
 
 #include "bookmaker.h"
+#include "layer.h"
 #include "matches.h"
 
 #include "engine/benchmark.h"
@@ -22,6 +23,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -37,7 +39,8 @@ void usage()
 {
     std::cerr << "usage: vantrel-engine bench [--table-mib N]\n"
                  "       vantrel-engine solve [MOVES] [--table-mib N] [--outcomes yes]\n"
-                 "       vantrel-engine book [--depth N] [--threads N] [--table-mib N] [--work FILE] [--output FILE]\n"
+                 "       vantrel-engine book --output PART [--depth N] [--shard K/N] [--threads N] [--table-mib N] [--work FILE]\n"
+                 "       vantrel-engine lines [--depth N] [--threads N] [--table-mib N] [--work FILE] [--output FILE]\n"
                  "       vantrel-engine tournament [--games N] [--seed N] [--table-mib N] [--book FILE|none] [--pairings easy,medium,hard]\n"
                  "       vantrel-engine timing [--games N] [--seed N] [--table-mib N] [--book FILE|none]\n"
                  "MOVES are columns 1 to 7, as in 4453; the book is " VANTREL_ENGINE_BOOK " by default.\n";
@@ -169,7 +172,28 @@ int matches(const Arguments& args, bool timing)
     return timing ? tool::timing(settings) : tool::tournament(settings);
 }
 
+// "K/N" as two numbers.
+std::pair<int, int> shardOf(const std::string& text)
+{
+    const std::size_t slash = text.find('/');
+    if (slash == std::string::npos)
+        throw std::invalid_argument("--shard takes K/N, as in 2/6");
+    return { std::stoi(text.substr(0, slash)), std::stoi(text.substr(slash + 1)) };
+}
+
 int book(const Arguments& args)
+{
+    tool::LayerSettings settings;
+    settings.depth = static_cast<int>(args.number("depth", settings.depth));
+    std::tie(settings.shard, settings.shards) = shardOf(args.get("shard", "1/1"));
+    settings.threads = static_cast<int>(args.number("threads", settings.threads));
+    settings.tableMiB = static_cast<std::size_t>(args.number("table-mib", static_cast<long>(settings.tableMiB)));
+    settings.output = args.get("output", "");
+    settings.work = args.get("work", "");
+    return tool::searchLayer(settings);
+}
+
+int lines(const Arguments& args)
 {
     tool::BookSettings settings;
     settings.depth = static_cast<int>(args.number("depth", settings.depth));
@@ -195,6 +219,8 @@ int main(int argc, char** argv)
             return solve(args);
         if (command == "book")
             return book(args);
+        if (command == "lines")
+            return lines(args);
         if (command == "bench")
             return bench(args);
         if (command == "tournament")

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace tool {
+
+struct LayerSettings {
+    int depth = 8;               // the discs on the board in every position searched
+    int shard = 1;               // this part, 1 to shards
+    int shards = 1;              // how many parts the layer is cut into
+    int threads = 2;
+    std::size_t tableMiB = 1024; // for each thread
+    std::string output;          // the part: a book of this shard's positions
+    std::string work;            // every choice made so far, one a line; output + ".work" when empty
+};
+
+// Searches perfect play's choice in every position of the book's deepest
+// layer that falls in this shard and writes them as a book of their own, a
+// part that `merge` joins with the others. The layer's positions, in
+// increasing key order, are cut into `shards` runs of nearly equal length;
+// shard K takes the K-th. Choices already in the work file are read back
+// rather than searched again, so a run that was stopped goes on where it
+// was. Returns the exit status.
+int searchLayer(const LayerSettings& settings);
+
+} // namespace tool
