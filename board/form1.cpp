@@ -50,13 +50,12 @@ QString keysSpeech()
     return Form1::tr("Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.");
 }
 
-// The column a key names: 1 to 7 on the main row or the keypad, else 0. Held
-// down, a key drops one disc, not a stream of them; with Ctrl, Alt or Meta it
-// is some other command, not a move.
+// The column a key names: 1 to 7 on the main row or the keypad, else 0.
+// With Ctrl, Alt or Meta it is some other command, not a move.
 int columnOfKey(const QKeyEvent& event)
 {
     constexpr Qt::KeyboardModifiers commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (event.isAutoRepeat() || (event.modifiers() & commands))
+    if (event.modifiers() & commands)
         return 0;
     const int c = event.key() - Qt::Key_1 + 1;
     return c >= 1 && c <= columns ? c : 0;
@@ -190,7 +189,8 @@ void Form1::drop(int c)
 }
 
 // A key takes the road of a mouse click: the column's click area is clicked,
-// so its clicked signal reaches drop and then win, as for the mouse.
+// so its clicked signal reaches drop and then win, as for the mouse. Held
+// down, a key drops one disc, not a stream of them.
 void Form1::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
@@ -203,8 +203,25 @@ void Form1::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    if (!isColumnClosed(c) && lblcover[c][0]->takesPlayerInput())
+    if (heldKeys.pressStartsHold(*event) && !isColumnClosed(c) && lblcover[c][0]->takesPlayerInput())
         lblcover[c][0]->click();
+}
+
+void Form1::keyReleaseEvent(QKeyEvent* event)
+{
+    heldKeys.release(*event);
+    QWidget::keyReleaseEvent(event);
+}
+
+void Form1::focusOutEvent(QFocusEvent* event)
+{
+    heldKeys.releaseAll();
+    QWidget::focusOutEvent(event);
+}
+
+void Form1::clickColumn(int c)
+{
+    lblcover[c][0]->click();
 }
 
 // The right button, the Menu key or Shift+F10; a finished board, being

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board/heldkeys.h"
 #include "board/lines.h"
 #include "board/thinker.h"
 #include "gameover/gameover.h"
@@ -29,7 +30,7 @@ class Form1 : public QWidget {
 public:
     // Who plays blue, player 2: a second person, asked for a name, or the
     // computer, named "Computer" without asking. While the computer is to
-    // move, the board takes no input from the person: the computer plays
+    // move, the board drops no disc for the person: the computer plays
     // by clicking a column's click area itself.
     enum class Blue { person, computer };
 
@@ -52,6 +53,9 @@ public:
     // Marks the hole where the engine's best move for the player to move
     // would land, for a while; against the computer, only on the person's turn.
     void hint();
+    // Drops a disc in column c (1 to 7) by clicking its click area, the road
+    // a person's click takes; how the computer plays.
+    void clickColumn(int c);
 
 signals:
     // The player to move changed, after a move or a take-back, or was first
@@ -60,6 +64,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -104,6 +110,7 @@ private:
     QAction* undoAction = nullptr;
     QAction* hintAction = nullptr;
 
+    HeldKeys heldKeys;
     Thinker hintThinker;
     runtime::Shape* hintedHole = nullptr;
     int hintsShown = 0;

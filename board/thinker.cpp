@@ -69,18 +69,19 @@ void Thinker::think(const QList<int>& moves, engine::Level level, std::function<
         m_seeded = true;
     }
     m_stop = false;
+    m_searching = true;
     const int question = ++m_question;
     const engine::Position position = positionAfter(moves);
     m_worker = std::thread([this, position, level, question, found = std::move(found)] {
         SharedEngine& shared = sharedEngine();
         const std::lock_guard lock(shared.mutex);
         const std::optional<int> column = shared.engine.chooseMove(position, level, m_random, m_stop);
-        if (!column)
-            return;
-        QMetaObject::invokeMethod(this, [this, question, found, column] {
-            if (question == m_question)
-                found(*column + 1);
-        }, Qt::QueuedConnection);
+        if (column)
+            QMetaObject::invokeMethod(this, [this, question, found, column] {
+                if (question == m_question)
+                    found(*column + 1);
+            }, Qt::QueuedConnection);
+        m_searching = false;
     });
 }
 

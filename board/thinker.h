@@ -25,9 +25,13 @@ public:
     // these moves, handed to found on this object's thread.
     void think(const QList<int>& moves, engine::Level level, std::function<void(int column)> found);
     void stop();
+    // Whether no search is under way: the last question was answered, or
+    // abandoned and its search ended. An answer may still be on its way.
+    bool isIdle() const { return !m_searching; }
 
 private:
     std::atomic<bool> m_stop = false;
+    std::atomic<bool> m_searching = false;
     std::thread m_worker;
     int m_question = 0;
     engine::Random m_random;

@@ -21,7 +21,7 @@ const QStringList qtFlags{ "reverse", "widgetcount", "sync", "nograb", "dograb" 
 // In the order of engine::Level.
 const QStringList levelNames{ "easy", "medium", "hard" };
 
-enum class Verdict { play, help, version, unknownOption, missingValue, strayArgument, unknownLevel };
+enum class Verdict { play, help, version, unknownOption, missingValue, unexpectedValue, strayArgument, unknownLevel };
 
 struct Reading {
     Verdict verdict = Verdict::play;
@@ -60,6 +60,21 @@ QString argumentNaming(const QStringList& arguments, const QString& name)
     return name;
 }
 
+// An option that takes no value but was given one, as in --help=3, as
+// written before its equals sign; empty when there is none.
+QString flagWithValue(const QStringList& arguments, const QStringList& flags)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == u"--")
+            break;
+        const QString spelled = argument.section(u'=', 0, 0);
+        const QString name = spelled.mid(spelled.startsWith(u"--") ? 2 : 1);
+        if (argument.startsWith(u'-') && argument.contains(u'=') && flags.contains(name))
+            return spelled;
+    }
+    return {};
+}
+
 // A name for what a missing value follows: the last option on the line.
 QString lastOption(const QStringList& arguments)
 {
@@ -88,6 +103,9 @@ Reading read(const QStringList& given)
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
             return { Verdict::unknownOption, argumentNaming(given, unknown.first()), {} };
+        const QString flag = flagWithValue(given, QStringList{ "h", "help", "v", "version" } + qtFlags);
+        if (!flag.isEmpty())
+            return { Verdict::unexpectedValue, flag, {} };
         return { Verdict::missingValue, lastOption(given), {} };
     }
     if (parser.isSet(help))
@@ -138,6 +156,8 @@ public:
             return tr("vantrel: unknown option '%1'").arg(reading.culprit) + u'\n' + tryHelp();
         case Verdict::missingValue:
             return tr("vantrel: option '%1' needs a value").arg(reading.culprit) + u'\n' + tryHelp();
+        case Verdict::unexpectedValue:
+            return tr("vantrel: option '%1' takes no value").arg(reading.culprit) + u'\n' + tryHelp();
         case Verdict::strayArgument:
             return tr("vantrel: unexpected argument '%1'").arg(reading.culprit) + u'\n' + tryHelp();
         case Verdict::unknownLevel:

@@ -4,7 +4,7 @@
 #include "board/form1.h"
 #include "runtime/services.h"
 
-#include <QAbstractButton>
+#include <utility>
 
 ComputerPlayer::ComputerPlayer(Form1& board, engine::Level level)
     : m_board(board)
@@ -23,7 +23,8 @@ void ComputerPlayer::takeTurn()
     const int turn = ++m_turns;
     m_paused = true;
     m_column = 0;
-    if (m_board.isOver() || m_board.playerToMove() != 2)
+    m_position = m_board.moves();
+    if (!isToMoveIn(m_position))
         return;
     runtime::runAfter(pause, this, [this, turn] {
         if (turn != m_turns)
@@ -37,11 +38,19 @@ void ComputerPlayer::takeTurn()
     });
 }
 
+// The column found is played only in the position it was found for: a move
+// taken back in the meantime makes it another, even before the board's
+// turnChanged has reached takeTurn.
 void ComputerPlayer::playWhenReady()
 {
     if (m_paused || m_column == 0)
         return;
-    const QString name = QStringLiteral("lblcover%1(0)").arg(m_column);
-    m_column = 0;
-    m_board.findChild<QAbstractButton*>(name)->click();
+    const int column = std::exchange(m_column, 0);
+    if (isToMoveIn(m_position))
+        m_board.clickColumn(column);
+}
+
+bool ComputerPlayer::isToMoveIn(const QList<int>& position) const
+{
+    return !m_board.isOver() && m_board.playerToMove() == 2 && m_board.moves() == position;
 }

@@ -22,14 +22,21 @@ public:
     // The moment a person needs to see one disc land before the next.
     static constexpr std::chrono::milliseconds pause{ 400 };
 
+    // Whether it is searching for a column now.
+    bool isThinking() const { return !m_thinker.isIdle(); }
+
 private:
     void takeTurn();
     void playWhenReady();
+    // Whether the board shows this position, the game going on and the
+    // computer to move.
+    bool isToMoveIn(const QList<int>& position) const;
 
     Form1& m_board;
     const engine::Level m_level;
     Thinker m_thinker;
     int m_turns = 0; // tells a pause of this turn from one of a turn gone by
     bool m_paused = false;
-    int m_column = 0; // the column found, 0 while none is
+    QList<int> m_position; // the moves of the position being thought about
+    int m_column = 0;      // the column found, 0 while none is
 };

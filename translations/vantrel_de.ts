@@ -59,6 +59,10 @@ Rechte Maustaste, Menütaste oder Shift+F10 öffnet ein Menü mit beidem.
         <source>Try &apos;vantrel --help&apos; for more information.</source>
         <translation>Weitere Informationen erhalten Sie mit &apos;vantrel --help&apos;.</translation>
     </message>
+    <message>
+        <source>vantrel: option &apos;%1&apos; takes no value</source>
+        <translation>vantrel: Option &apos;%1&apos; nimmt keinen Wert an</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -59,6 +59,10 @@ botón derecho, la tecla Menú o Shift+F10 abren un menú con ambas opciones.
         <source>Try &apos;vantrel --help&apos; for more information.</source>
         <translation>Prueba &apos;vantrel --help&apos; para más información.</translation>
     </message>
+    <message>
+        <source>vantrel: option &apos;%1&apos; takes no value</source>
+        <translation>vantrel: la opción &apos;%1&apos; no admite ningún valor</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -21,21 +21,21 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back; H shows a hint. The right
 button, the Menu key or Shift+F10 opens a menu with both.
 </source>
-        <translation>Usage : vantrel [--computer[=LEVEL]] [options de Qt]
-Jeu de plateau : lâchez vos jetons tour à tour et alignez-en quatre le premier.
+        <translation>Usage&#xa0;: vantrel [--computer[=LEVEL]] [options de Qt]
+Jeu de plateau&#xa0;: lâchez vos jetons tour à tour et alignez-en quatre le premier.
 
-Options :
+Options&#xa0;:
   -h, --help          Afficher cette aide et quitter.
   -v, --version       Afficher la version et quitter.
   --computer[=LEVEL]  Jouer contre l&apos;ordinateur, qui joue en bleu.
-                      LEVEL vaut easy, medium (par défaut) ou hard ;
+                      LEVEL vaut easy, medium (par défaut) ou hard&#xa0;;
                       hard joue parfaitement.
 
 Les options propres à Qt, comme -platform NAME, -style NAME et -reverse,
 sont aussi acceptées.
 
-Pour jouer : cliquez sur une case ou tapez 1 à 7 pour faire tomber un jeton
-dans cette colonne. Ctrl+Z ou Backspace annule un coup ; H affiche un indice.
+Pour jouer&#xa0;: cliquez sur une case ou tapez 1 à 7 pour faire tomber un jeton
+dans cette colonne. Ctrl+Z ou Backspace annule un coup&#xa0;; H affiche un indice.
 Le bouton droit, la touche Menu ou Shift+F10 ouvre un menu proposant les deux.
 </translation>
     </message>
@@ -53,11 +53,15 @@ Le bouton droit, la touche Menu ou Shift+F10 ouvre un menu proposant les deux.
     </message>
     <message>
         <source>vantrel: unknown level &apos;%1&apos; for --computer: choose easy, medium or hard</source>
-        <translation>vantrel: niveau inconnu &apos;%1&apos; pour --computer : choisissez easy, medium ou hard</translation>
+        <translation>vantrel: niveau inconnu &apos;%1&apos; pour --computer&#xa0;: choisissez easy, medium ou hard</translation>
     </message>
     <message>
         <source>Try &apos;vantrel --help&apos; for more information.</source>
         <translation>Essayez &apos;vantrel --help&apos; pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>vantrel: option &apos;%1&apos; takes no value</source>
+        <translation>vantrel: l&apos;option &apos;%1&apos; n&apos;accepte pas de valeur</translation>
     </message>
 </context>
 <context>
@@ -95,7 +99,7 @@ Le bouton droit, la touche Menu ou Shift+F10 ouvre un menu proposant les deux.
     </message>
     <message>
         <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation>Les touches 1 à 7 font tomber un jeton dans la colonne correspondante ; Ctrl+Z annule un coup ; H affiche un indice.</translation>
+        <translation>Les touches 1 à 7 font tomber un jeton dans la colonne correspondante&#xa0;; Ctrl+Z annule un coup&#xa0;; H affiche un indice.</translation>
     </message>
     <message>
         <source>Plays red</source>
@@ -115,7 +119,7 @@ Le bouton droit, la touche Menu ou Shift+F10 ouvre un menu proposant les deux.
     </message>
     <message>
         <source>Player 1&apos;s name:</source>
-        <translation>Nom du joueur 1 :</translation>
+        <translation>Nom du joueur 1&#xa0;:</translation>
     </message>
     <message>
         <source>Player 1</source>
@@ -131,7 +135,7 @@ Le bouton droit, la touche Menu ou Shift+F10 ouvre un menu proposant les deux.
     </message>
     <message>
         <source>Player 2&apos;s name:</source>
-        <translation>Nom du joueur 2 :</translation>
+        <translation>Nom du joueur 2&#xa0;:</translation>
     </message>
     <message>
         <source>Player 2</source>
@@ -162,7 +166,7 @@ Le bouton droit, la touche Menu ou Shift+F10 ouvre un menu proposant les deux.
     </message>
     <message>
         <source>Hint: column %1</source>
-        <translation>Indice : colonne %1</translation>
+        <translation>Indice&#xa0;: colonne %1</translation>
     </message>
     <message>
         <source>Computer is thinking.</source>

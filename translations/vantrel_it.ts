@@ -59,6 +59,10 @@ Il pulsante destro, il tasto Menu o Shift+F10 aprono un menu con entrambi.
         <source>Try &apos;vantrel --help&apos; for more information.</source>
         <translation>Prova &apos;vantrel --help&apos; per maggiori informazioni.</translation>
     </message>
+    <message>
+        <source>vantrel: option &apos;%1&apos; takes no value</source>
+        <translation>vantrel: l&apos;opzione &apos;%1&apos; non accetta valori</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -59,6 +59,10 @@ Qt 自体のオプション (-platform NAME、-style NAME、-reverse など) も
         <source>Try &apos;vantrel --help&apos; for more information.</source>
         <translation>詳しくは &apos;vantrel --help&apos; を実行してください。</translation>
     </message>
+    <message>
+        <source>vantrel: option &apos;%1&apos; takes no value</source>
+        <translation>vantrel: オプション &apos;%1&apos; は値を取りません</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

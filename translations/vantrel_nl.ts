@@ -59,6 +59,10 @@ rechtermuisknop, de menutoets of Shift+F10 opent een menu met beide.
         <source>Try &apos;vantrel --help&apos; for more information.</source>
         <translation>Probeer &apos;vantrel --help&apos; voor meer informatie.</translation>
     </message>
+    <message>
+        <source>vantrel: option &apos;%1&apos; takes no value</source>
+        <translation>vantrel: optie &apos;%1&apos; neemt geen waarde aan</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -59,6 +59,10 @@ przycisk myszy, klawisz Menu lub Shift+F10 otwiera menu z obiema opcjami.
         <source>Try &apos;vantrel --help&apos; for more information.</source>
         <translation>Więcej informacji można uzyskać, wpisując &apos;vantrel --help&apos;.</translation>
     </message>
+    <message>
+        <source>vantrel: option &apos;%1&apos; takes no value</source>
+        <translation>vantrel: opcja &apos;%1&apos; nie przyjmuje wartości</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

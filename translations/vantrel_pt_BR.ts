@@ -59,6 +59,10 @@ botão direito, a tecla Menu ou Shift+F10 abre um menu com as duas opções.
         <source>Try &apos;vantrel --help&apos; for more information.</source>
         <translation>Tente &apos;vantrel --help&apos; para mais informações.</translation>
     </message>
+    <message>
+        <source>vantrel: option &apos;%1&apos; takes no value</source>
+        <translation>vantrel: a opção &apos;%1&apos; não aceita valor</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -59,6 +59,10 @@ button, the Menu key or Shift+F10 opens a menu with both.
         <source>Try &apos;vantrel --help&apos; for more information.</source>
         <translation>Подробности можно узнать, выполнив &apos;vantrel --help&apos;.</translation>
     </message>
+    <message>
+        <source>vantrel: option &apos;%1&apos; takes no value</source>
+        <translation>vantrel: параметр &apos;%1&apos; не принимает значения</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

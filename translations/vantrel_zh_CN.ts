@@ -59,6 +59,10 @@ Backspace 撤销一步；H 显示提示。鼠标右键、菜单键或 Shift+F10 
         <source>Try &apos;vantrel --help&apos; for more information.</source>
         <translation>请尝试执行 &apos;vantrel --help&apos; 以获取更多信息。</translation>
     </message>
+    <message>
+        <source>vantrel: option &apos;%1&apos; takes no value</source>
+        <translation>vantrel: 选项 &apos;%1&apos; 不接受值</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

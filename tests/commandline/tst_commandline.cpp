@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandline/commandline.h"
 #include "support/process.h"
 
 #include <QTest>
@@ -33,6 +34,7 @@ private slots:
     void aLineItCannotFollowIsRefused();
     void aLineToPlayGoesOnToTheDisplay_data();
     void aLineToPlayGoesOnToTheDisplay();
+    void theLastLevelGivenCounts();
 };
 
 void TestCommandLine::helpAndVersionPrintAndSucceed_data()
@@ -78,6 +80,10 @@ void TestCommandLine::aLineItCannotFollowIsRefused_data()
                                        << "vantrel: unexpected argument '-h'\n" + tryHelp;
     QTest::newRow("Qt option without its value") << QStringList{ "-platform" }
                                                  << "vantrel: option '-platform' needs a value\n" + tryHelp;
+    for (const char* flag : { "--help=3", "-version=", "-reverse=yes" })
+        QTest::newRow(flag) << QStringList{ flag }
+                            << QStringLiteral("vantrel: option '%1' takes no value\n").arg(QString(flag).section('=', 0, 0))
+                                   + tryHelp;
     const QString choose = "' for --computer: choose easy, medium or hard\n";
     QTest::newRow("unknown level") << QStringList{ "--computer=strong" } << "vantrel: unknown level 'strong" + choose;
     QTest::newRow("unknown level as the next word") << QStringList{ "--computer", "Hard" }
@@ -115,6 +121,17 @@ void TestCommandLine::aLineToPlayGoesOnToTheDisplay()
     const Run reply = runWithoutDisplay(arguments);
     QCOMPARE(reply.status, 1);
     QVERIFY2(reply.errorOutput.startsWith("vantrel: cannot open a graphical display"), qPrintable(reply.errorOutput));
+}
+
+// As with most programs, an option given twice takes its last value.
+void TestCommandLine::theLastLevelGivenCounts()
+{
+    char program[] = "vantrel", hard[] = "--computer=hard", easy[] = "--computer", level[] = "easy";
+    char* argv[] = { program, hard, easy, level, nullptr };
+    int argc = 4;
+    const auto options = readCommandLine(argc, argv);
+    QVERIFY(std::holds_alternative<Options>(options));
+    QCOMPARE(std::get<Options>(options).computer, engine::Level::easy);
 }
 
 QTEST_MAIN(TestCommandLine)

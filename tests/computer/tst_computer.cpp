@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "computer/computerplayer.h"
 #include "runtime/clickarea.h"
 #include "support/game.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QTest>
+#include <QThread>
 
 namespace {
 
@@ -27,6 +30,8 @@ private slots:
     void aWholeGame();
     void onlyPlayer1IsAskedForAName();
     void theBoardIgnoresThePersonWhileTheComputerIsToMove();
+    void undoOnTheComputersTurnTakesBackThePersonsMove_data();
+    void undoOnTheComputersTurnTakesBackThePersonsMove();
 };
 
 void TestComputer::aWholeGame_data()
@@ -106,6 +111,48 @@ void TestComputer::theBoardIgnoresThePersonWhileTheComputerIsToMove()
         QStringLiteral("Computer played column %1.").arg(game.window().moves().first())));
     game.clickCell(1, 0);
     QCOMPARE(game.window().moves().size(), 2);
+}
+
+void TestComputer::undoOnTheComputersTurnTakesBackThePersonsMove_data()
+{
+    QTest::addColumn<bool>("inThePause");
+    QTest::newRow("in the pause, the column found") << true;
+    QTest::newRow("before the column found has arrived") << false;
+}
+
+// Undo while the computer is to move takes back the person's disc at once,
+// and the column the computer found for the position before never lands,
+// whenever its answer and the end of its pause come.
+void TestComputer::undoOnTheComputersTurnTakesBackThePersonsMove()
+{
+    QFETCH(bool, inThePause);
+    ScriptedDelays delays(inThePause ? ScriptedDelays::Mode::held : ScriptedDelays::Mode::atOnce);
+    const runtime::StandIn delaysStandIn(&delays);
+    Game game(1, "Ann", engine::Level::hard);
+    game.play({ 1 });
+    if (inThePause) {
+        QTRY_VERIFY(delays.heldCount() > 0 && !game.computer().isThinking());
+        QTest::qWait(0);
+    } else {
+        // The search starts, and its answer is posted but not yet delivered.
+        QCoreApplication::sendPostedEvents();
+        while (game.computer().isThinking())
+            QThread::yieldCurrentThread();
+    }
+    QVERIFY(game.window().actions().at(0)->isEnabled()); // Undo, in the menu too
+    QTest::keyClick(&game.window(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(game.window().moves(), QList<int>());
+    QCOMPARE(game.window().playerToMove(), 1);
+
+    delays.release();
+    QTRY_VERIFY(!game.computer().isThinking());
+    QTest::qWait(0);
+    QCOMPARE(game.window().moves(), QList<int>());
+    QCOMPARE(game.discs().count('.'), 42);
+    game.play({ 7 });
+    delays.release();
+    QTRY_COMPARE(game.window().moves().size(), 2);
+    QCOMPARE(game.window().moves().first(), 7);
 }
 
 QTEST_MAIN(TestComputer)

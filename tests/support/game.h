@@ -28,6 +28,8 @@ public:
     ~Game();
 
     Form1& window() const { return *m_window; }
+    // The computer playing blue; only in a game against it.
+    ComputerPlayer& computer() const { return *m_computer; }
 
     // Clicks the window at a point of its client area, as a player would:
     // whatever lies there receives the click, or nothing does.
