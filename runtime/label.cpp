@@ -6,6 +6,8 @@
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
 
+#include <algorithm>
+
 namespace runtime {
 namespace {
 
@@ -92,6 +94,15 @@ void Label::fitText()
         m_shownText = shortened(low);
 }
 
+// A line takes the height of the label's own font. Letters that font lacks
+// come from another, whose taller line would push a second line out of the
+// label: Japanese text with Latin metrics fits two lines where a Latin name
+// does, and Latin text is laid out exactly as before.
+qreal Label::lineBottom(const QTextLine& line) const
+{
+    return line.y() + std::min(line.height(), QFontMetricsF(font()).height());
+}
+
 void Label::layOut(QTextLayout& layout) const
 {
     const QRectF area = contentsRect();
@@ -106,7 +117,7 @@ void Label::layOut(QTextLayout& layout) const
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(area.width());
         line.setPosition({ 0, y });
-        y += line.height();
+        y = lineBottom(line);
         if (y > area.height())
             break;
     }
@@ -123,7 +134,7 @@ bool Label::fits(const QString& text) const
     // The first line is shown even when it is taller than the label.
     const QTextLine last = layout.lineAt(lineCount - 1);
     return last.textStart() + last.textLength() >= text.size()
-        && (lineCount == 1 || last.rect().bottom() <= contentsRect().height());
+        && (lineCount == 1 || lineBottom(last) <= contentsRect().height());
 }
 
 void Label::paintEvent(QPaintEvent*)
@@ -137,7 +148,7 @@ void Label::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(QPalette::WindowText));
     const int lineCount = layout.lineCount();
     int shown = 0;
-    while (shown < lineCount && (shown == 0 || layout.lineAt(shown).rect().bottom() <= area.height()))
+    while (shown < lineCount && (shown == 0 || lineBottom(layout.lineAt(shown)) <= area.height()))
         ++shown;
     for (int i = 0; i < shown - 1; ++i)
         layout.lineAt(i).draw(&painter, area.topLeft());

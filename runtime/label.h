@@ -4,6 +4,7 @@
 #include <QLabel>
 
 class QTextLayout;
+class QTextLine;
 
 namespace runtime {
 
@@ -38,6 +39,7 @@ private:
     void fitText();
     bool fits(const QString& text) const;
     void layOut(QTextLayout& layout) const;
+    qreal lineBottom(const QTextLine& line) const;
 
     QString m_pattern = QStringLiteral("%1");
     QString m_name;

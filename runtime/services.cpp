@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QInputDialog>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTimer>
@@ -12,11 +13,27 @@
 namespace runtime {
 namespace {
 
+// Qt's text prompt. Under a right-to-left language, Qt 6.4's styles draw a
+// button's text on the far side of the space its icon leaves, against the
+// frame, where part of it is cut off ("Cancel" in Arabic): there its
+// buttons go without icons, and their text is centred as in any button.
+// The buttons exist only once the dialog is about to show.
+class NameDialog final : public QInputDialog {
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        if (isRightToLeft())
+            for (QPushButton* button : findChildren<QPushButton*>())
+                button->setIcon({});
+        QInputDialog::showEvent(event);
+    }
+};
+
 class DialogPrompt final : public InputPrompt {
 public:
     QString ask(const QString& prompt, const QString& title, const QString& defaultText) override
     {
-        QInputDialog dialog;
+        NameDialog dialog;
         dialog.setWindowTitle(title);
         dialog.setLabelText(prompt);
         dialog.setTextValue(defaultText);

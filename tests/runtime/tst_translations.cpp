@@ -6,10 +6,23 @@
 
 #include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTest>
 
 namespace {
+
+// The style of desktops that put icons on dialog buttons, as X11's does.
+class IconsOnDialogButtons : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
 
 struct Texts {
     QStringList prompts;
@@ -51,6 +64,8 @@ private slots:
     void englishAsWritten_data();
     void englishAsWritten();
     void theBoardNeverMirrors();
+    void everyLanguageFitsItsPlaces_data();
+    void everyLanguageFitsItsPlaces();
 };
 
 void TestTranslations::germanThroughout()
@@ -120,6 +135,58 @@ void TestTranslations::theBoardNeverMirrors()
     const QList<QRect> rightToLeft = geometries();
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     QCOMPARE(rightToLeft, leftToRight);
+}
+
+void TestTranslations::everyLanguageFitsItsPlaces_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    for (const char* name : { "de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR", "ru", "zh_CN", "ar_EG", "he_IL" })
+        QTest::newRow(name) << QLocale(name);
+}
+
+// With the default names, every text shows whole in its place: nothing is
+// shortened, not even where a Japanese font's tall lines would leave room
+// for one line only, Quit keeps its margin, and under a right-to-left language the
+// prompt's buttons show their text without the icons that Qt draws it
+// against.
+void TestTranslations::everyLanguageFitsItsPlaces()
+{
+    QFETCH(QLocale, locale);
+    QLocale::setDefault(locale);
+    QGuiApplication::setLayoutDirection(locale.textDirection());
+    const runtime::Translations translations;
+    ScriptedPrompt defaultNames;
+    Game game(1, &defaultNames);
+    const auto shownWhole = [](const QWidget* label) {
+        const auto* caption = qobject_cast<const runtime::Label*>(label);
+        return caption->shownText() == caption->text();
+    };
+    QVERIFY(shownWhole(game.window().findChild<QWidget*>("lblplayer1")));
+    QVERIFY(shownWhole(game.window().findChild<QWidget*>("lblplayer2")));
+    game.play({ 1, 2, 1, 2, 1, 2, 1 });
+    QVERIFY(shownWhole(game.gameover()->findChild<QWidget*>("lblwinner")));
+    const auto* quit = game.gameover()->findChild<QPushButton*>("cmdquit");
+    // The longest, German "Beenden", leaves no less than today: its letters
+    // stay off the frame by their side bearings.
+    QVERIFY(quit->fontMetrics().horizontalAdvance(quit->text()) < quit->width());
+
+    QApplication::setStyle(new IconsOnDialogButtons);
+    qsizetype buttons = 0, withIcons = 0;
+    bool rightToLeft = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        rightToLeft = dialog->isRightToLeft();
+        for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            ++buttons;
+            withIcons += !button->icon().isNull();
+        }
+        dialog->reject();
+    });
+    runtime::askForText("x", "x", "x");
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(buttons, 2);
+    QCOMPARE(withIcons, rightToLeft ? 0 : 2);
 }
 
 QTEST_MAIN(TestTranslations)
