@@ -4,7 +4,7 @@
 #include "engine/engine.h"
 #include "runtime/services.h"
 
-#include <QFile>
+#include <QResource>
 
 #include <mutex>
 
@@ -20,16 +20,19 @@ struct SharedEngine {
 
     SharedEngine() { engine.setBook(openingBook()); }
 
-    // The book is built into the program (data/engine.book); without it, the
-    // engine only searches longer.
+    // The book is built into the program (data/engine.book), uncompressed,
+    // and read where it lies; without it, the engine only searches longer.
     static engine::Book openingBook()
     {
-        QFile file(QStringLiteral(":/engine/engine.book"));
-        if (!file.open(QIODevice::ReadOnly))
+        const QResource resource(QStringLiteral(":/engine/engine.book"));
+        if (!resource.isValid())
             return {};
-        const QByteArray bytes = file.readAll();
-        return engine::Book::fromBytes(
-            { reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()) });
+        if (resource.compressionAlgorithm() != QResource::NoCompression) {
+            const QByteArray bytes = resource.uncompressedData();
+            return engine::Book::fromBytes({ reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                             static_cast<std::size_t>(bytes.size()) });
+        }
+        return engine::Book::viewOf({ resource.data(), static_cast<std::size_t>(resource.size()) });
     }
 };
 

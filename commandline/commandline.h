@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/levels.h"
+#include "engine/level.h"
 
 #include <optional>
 #include <variant>

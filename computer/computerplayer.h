@@ -2,7 +2,7 @@
 #pragma once
 
 #include "board/thinker.h"
-#include "engine/levels.h"
+#include "engine/level.h"
 
 #include <QObject>
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/position.h"
+#include "engine/search.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,13 +10,6 @@
 #include <vector>
 
 namespace engine {
-
-// What perfect play does from a position: the column (0..6) and the score
-// it keeps.
-struct Choice {
-    int column = -1;
-    int score = 0;
-};
 
 // An opening book: perfect play's choice in the positions where searching
 // would take too long, the early ones. Each position is stored once for
@@ -33,8 +27,14 @@ public:
     };
 
     Book() = default;
-    // Throws std::invalid_argument when the bytes are not a book.
+    // A book of its own copy of the bytes. Throws std::invalid_argument when
+    // the bytes are not a book.
     static Book fromBytes(std::span<const std::uint8_t> bytes);
+    // A book that reads its entries where the bytes are, such as data built
+    // into the program, which must outlive it: a lookup touches only the
+    // few pages of its binary search, and no copy is made. Throws as
+    // fromBytes does.
+    static Book viewOf(std::span<const std::uint8_t> bytes);
     // Entries in any order, each key once.
     static Book fromEntries(std::vector<Entry> entries);
     std::vector<std::uint8_t> toBytes() const;
@@ -43,12 +43,27 @@ public:
     // it, when the book has it.
     std::optional<Choice> lookup(const Position& position) const;
 
-    std::size_t size() const { return m_words.size(); }
-    bool empty() const { return m_words.empty(); }
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
     Entry entry(std::size_t i) const;
 
 private:
-    std::vector<std::uint64_t> m_words;
+    // The fields of an entry's word, as the comment above draws them.
+    static constexpr int KeyShift = 9;
+    static constexpr int ScoreShift = 3, ScoreBits = 6, ScoreBias = 32;
+    static constexpr int ColumnBits = 3;
+    static_assert(ScoreShift == ColumnBits && KeyShift == ScoreShift + ScoreBits);
+    static_assert(Width <= 1 << ColumnBits && Cells / 2 < ScoreBias);
+    static constexpr std::uint64_t field(int bits) { return (std::uint64_t{1} << bits) - 1; }
+    static std::uint64_t pack(const Entry& e);
+    // Checks the bytes and returns the number of entries.
+    static std::size_t check(std::span<const std::uint8_t> bytes);
+    std::uint64_t word(std::size_t i) const;
+    const std::uint8_t* entryBytes() const { return m_outside ? m_outside : m_copy.data(); }
+
+    std::vector<std::uint8_t> m_copy;       // the entries' bytes, when the book holds them
+    const std::uint8_t* m_outside = nullptr; // or where they are, outside
+    std::size_t m_size = 0;
 };
 
 } // namespace engine

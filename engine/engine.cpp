@@ -30,7 +30,7 @@ std::optional<Choice> Engine::perfectChoice(const Position& position, const std:
     if (const std::optional<Choice> known = m_book.lookup(position))
         return known;
     Search search(m_table, &stop);
-    const std::optional<Choice> choice = engine::perfectChoice(position, search);
+    const std::optional<Choice> choice = search.bestChoice(position);
     m_nodes += search.nodes();
     return choice;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/book.h"
+#include "engine/level.h"
 #include "engine/levels.h"
 #include "engine/position.h"
 #include "engine/tt.h"

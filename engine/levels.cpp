@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/levels.h"
 
-#include <stdexcept>
 #include <vector>
 
 namespace engine {
@@ -96,39 +95,6 @@ int lookAhead(const Position& position, int depth, int alpha, int beta)
 }
 
 } // namespace
-
-std::optional<Choice> perfectChoice(const Position& position, Search& search)
-{
-    const bool flip = position.mirrorKey() < position.key();
-    const Position p = flip ? position.mirrored() : position;
-    const auto seen = [flip](int column) { return flip ? mirroredColumn(column) : column; };
-
-    for (const int column : CentreFirst)
-        if (p.canPlay(column) && p.isWinningMove(column))
-            return Choice{ seen(column), winNowScore(p.moves()) };
-    const std::optional<int> value = search.solve(p);
-    if (!value)
-        return std::nullopt;
-    for (const int column : CentreFirst) {
-        if (!p.canPlay(column))
-            continue;
-        Position next = p;
-        next.play(column);
-        if (next.isFull()) {
-            if (*value == 0)
-                return Choice{ seen(column), 0 };
-            continue;
-        }
-        // The column keeps the value when the opponent scores no more than
-        // its opposite after it.
-        const std::optional<bool> above = search.scoresAbove(next, -*value);
-        if (!above)
-            return std::nullopt;
-        if (!*above)
-            return Choice{ seen(column), *value };
-    }
-    throw std::logic_error("no column keeps the value of the position");
-}
 
 int mediumMove(const Position& position, Random& random)
 {

@@ -10,7 +10,9 @@ namespace engine {
 namespace {
 
 // The shifts that step one cell along a line that is not vertical: across,
-// down to the right and up to the right.
+// down to the right and up to the right. A column's spare bit on top stays
+// empty, so a step off the top of one column lands on nothing rather than
+// on the bottom of the next.
 constexpr int LineShifts[3] = { ColumnBits, ColumnBits - 1, ColumnBits + 1 };
 
 } // namespace
@@ -92,6 +94,8 @@ std::uint64_t Position::canonicalKey() const
     return k < m ? k : m;
 }
 
+// A threat cell's bit shifted down by one is the cell below it: playing
+// there would let the opponent drop its winning disc on top.
 Bitboard Position::nonLosingMoves() const
 {
     Bitboard possible = possibleMoves();
@@ -110,6 +114,10 @@ int Position::moveScore(Bitboard cell) const
     return popcount(winningCells(m_current | cell, m_mask | cell));
 }
 
+// Each shift moves every disc one step along a direction at once, so a cell
+// is found winning for all the board's lines in a few operations: three
+// discs below it (vertical), or, along each other direction, three in a
+// row on one side or two on one side and one on the other.
 Bitboard Position::winningCells(Bitboard discs, Bitboard mask)
 {
     Bitboard cells = (discs << 1) & (discs << 2) & (discs << 3);
@@ -124,6 +132,8 @@ Bitboard Position::winningCells(Bitboard discs, Bitboard mask)
     return cells & (BoardCells ^ mask);
 }
 
+// A pair of neighbours shifted by two steps overlaps the pair beyond it:
+// what survives both ANDs starts a line of four.
 bool Position::hasFour(Bitboard discs)
 {
     Bitboard pair = discs & (discs >> 1);

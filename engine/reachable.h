@@ -27,7 +27,7 @@ using ScoreOf = std::function<std::optional<int>(const Position&)>;
 // opposite of what `scoreOf` gives for the position after it. Among the
 // best columns the first in centre-first order wins, as seen from the
 // position or its mirror image, whichever has the smaller key: the same
-// choice as perfectChoice(). Nothing when `scoreOf` does not know a column.
+// choice as Search::bestChoice(). Nothing when `scoreOf` does not know a column.
 std::optional<Choice> choiceFromChildren(const Position& position, const ScoreOf& scoreOf);
 
 } // namespace engine

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/search.h"
 
+#include <stdexcept>
 #include <utility>
 
 namespace engine {
@@ -11,6 +12,10 @@ namespace {
 // speed seen (a few million positions a second) a stop takes well under a
 // millisecond.
 constexpr std::uint64_t StopCheckInterval = 1024;
+
+// The table's best move is tried before any other: a move's threat count,
+// which orders the rest, is a few at most.
+constexpr int TableMoveOrder = 1000;
 
 struct Move {
     Position child; // the position after the move
@@ -32,7 +37,7 @@ std::optional<int> Search::solve(const Position& position)
     try {
         if (position.canWinNext())
             return winNowScore(position.moves());
-        int low = -(Cells - position.moves()) / 2;
+        int low = loseNextScore(position.moves());
         int high = winNowScore(position.moves() + 2);
         while (low < high) {
             // Halve the interval, but try the bounds nearer a draw first:
@@ -99,7 +104,40 @@ int Search::root(const Position& position, int alpha, int beta)
     if (position.nonLosingMoves() != 0)
         return negamax(position, alpha, beta);
     ++m_nodes;
-    return -(Cells - position.moves()) / 2;
+    return loseNextScore(position.moves());
+}
+
+std::optional<Choice> Search::bestChoice(const Position& position)
+{
+    const bool flip = position.mirrorKey() < position.key();
+    const Position p = flip ? position.mirrored() : position;
+    const auto seen = [flip](int column) { return flip ? mirroredColumn(column) : column; };
+
+    for (const int column : CentreFirst)
+        if (p.canPlay(column) && p.isWinningMove(column))
+            return Choice{ seen(column), winNowScore(p.moves()) };
+    const std::optional<int> value = solve(p);
+    if (!value)
+        return std::nullopt;
+    for (const int column : CentreFirst) {
+        if (!p.canPlay(column))
+            continue;
+        Position next = p;
+        next.play(column);
+        if (next.isFull()) {
+            if (*value == 0)
+                return Choice{ seen(column), 0 };
+            continue;
+        }
+        // The column keeps the value when the opponent scores no more than
+        // its opposite after it.
+        const std::optional<bool> above = scoresAbove(next, -*value);
+        if (!above)
+            return std::nullopt;
+        if (!*above)
+            return Choice{ seen(column), *value };
+    }
+    throw std::logic_error("no column keeps the value of the position");
 }
 
 // The score of a position whose side to move cannot win at once, within
@@ -111,25 +149,33 @@ int Search::negamax(const Position& position, int alpha, int beta)
     if (m_nodes % StopCheckInterval == 0 && stopRequested())
         throw Stopped{};
 
+    // Step 1. Every move lets the opponent win at once, or the board is
+    // all but full: the score is known without looking further.
     const Bitboard next = position.nonLosingMoves();
     if (next == 0)
-        return -(Cells - position.moves()) / 2;
+        return loseNextScore(position.moves());
     if (position.moves() >= Cells - 2)
         return 0;
-    // The opponent cannot win with its next disc, nor this side with this one.
-    const int low = -(Cells - 2 - position.moves()) / 2;
+
+    // Step 2. Narrow the window to the scores still possible: the opponent
+    // cannot win with its next disc, so at worst it wins with the one after;
+    // nor can this side win with this disc, so at best it wins with its next.
+    const int low = loseNextScore(position.moves() + 2);
     if (alpha < low) {
         alpha = low;
         if (alpha >= beta)
             return alpha;
     }
-    const int high = (Cells - 1 - position.moves()) / 2;
+    const int high = winNowScore(position.moves() + 2);
     if (beta > high) {
         beta = high;
         if (alpha >= beta)
             return beta;
     }
 
+    // Step 3. Probe the table, under the key of the position or of its
+    // mirror image, whichever is smaller: a bound narrows the window, and
+    // the move stored is tried first.
     const std::uint64_t key = position.key();
     const std::uint64_t mirror = position.mirrorKey();
     const bool mirrored = mirror < key;
@@ -162,24 +208,26 @@ int Search::negamax(const Position& position, int alpha, int beta)
     }
     const int alphaBefore = alpha;
 
+    // Step 4. Order the moves: the table's first, then by the threats each
+    // makes, centre first among equals.
     Move moves[Width];
     int count = 0;
     for (const int column : CentreFirst) {
         const Bitboard cell = next & Position::columnCells(column);
         if (cell == 0)
             continue;
-        Move m{ position, column, column == hint ? 1000 : position.moveScore(cell) };
+        Move m{ position, column, column == hint ? TableMoveOrder : position.moveScore(cell) };
         m.child.playCell(cell);
         // The children's words are fetched from memory together, while
         // this node orders its moves, rather than one by one as each is probed.
         m_table.prefetch(m.child.canonicalKey());
-        // Insertion by order, keeping centre-first among equals.
         int i = count++;
         for (; i > 0 && moves[i - 1].order < m.order; --i)
             moves[i] = moves[i - 1];
         moves[i] = m;
     }
 
+    // Step 5. Search them, until one scores beta or more.
     int best = -MaxScore - 1;
     int bestColumn = -1;
     for (int i = 0; i < count; ++i) {
@@ -195,6 +243,8 @@ int Search::negamax(const Position& position, int alpha, int beta)
         }
     }
 
+    // Step 6. Store what was learnt: an exact score, or the bound on the
+    // side the window failed; a move only when one was best.
     const Bound bound = best >= beta ? Bound::lower : best <= alphaBefore ? Bound::upper : Bound::exact;
     const int storedMove = bound == Bound::upper ? -1 : mirrored ? mirroredColumn(bestColumn) : bestColumn;
     m_table.store(stored, bound, best, storedMove);

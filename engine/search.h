@@ -14,12 +14,30 @@ namespace engine {
 // Scores: 0 is a draw; a win for the side to move scores 22 minus the
 // number of discs the winner has on the board once the game is won, so that
 // a sooner win scores more (18 at most); a loss scores the opposite.
-inline constexpr int MaxScore = (Cells + 1 - 7) / 2;
-// The score of the side to move when it wins with its next disc.
+
+// The fewest discs a board holds when a game is won: the winner's four and
+// the loser's three.
+inline constexpr int FewestDiscsAtAWin = 7;
+inline constexpr int MaxScore = (Cells + 1 - FewestDiscsAtAWin) / 2;
+
+// The score of the side to move, with `moves` discs on the board, when it
+// wins with its next disc.
 constexpr int winNowScore(int moves)
 {
     return (Cells + 1 - moves) / 2;
 }
+// And when its opponent wins with the disc that follows it, whatever it plays.
+constexpr int loseNextScore(int moves)
+{
+    return -winNowScore(moves + 1);
+}
+
+// What perfect play does from a position: the column (0..6) and the score
+// it keeps.
+struct Choice {
+    int column = -1;
+    int score = 0;
+};
 
 // An exact solver: negamax with alpha-beta pruning over the non-losing
 // moves, centre and threats first, with a transposition table shared by
@@ -44,6 +62,13 @@ public:
     // move scores by playing it; nothing for a full column. Nothing at all
     // when stopped.
     std::optional<std::array<std::optional<int>, Width>> moveScores(const Position& position);
+    // Perfect play: a column that keeps the position's value (a win stays a
+    // win, a draw at least a draw), winning soonest or losing latest; among
+    // equally good columns the one nearest the centre, the left one first,
+    // as seen from the position or its mirror image, whichever has the
+    // smaller key, so that mirror images get mirrored answers. Nothing when
+    // stopped. The game must not be over.
+    std::optional<Choice> bestChoice(const Position& position);
 
     // The positions searched since this object was made.
     std::uint64_t nodes() const { return m_nodes; }

@@ -18,8 +18,13 @@
 //         0: the word is empty.
 //
 // A position goes in word (key mod N), where N, the number of words, is the
-// largest prime that fits in the size asked for; a store replaces what was
+// largest prime that fits in the size asked for: keys are far from uniform
+// (the bits of a column's empty cells are all zero, the right-hand columns'
+// most often), and a prime spreads them over every word, where a power of
+// two would index by the left-hand columns alone. A store replaces what was
 // there.
+
+#include "engine/position.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -43,16 +48,17 @@ public:
     TTEntry probe(std::uint64_t key) const
     {
         const std::uint64_t word = m_words[key % m_size];
-        if ((word & KeyMask) != key || word == 0)
+        if ((word & field(KeyBits)) != key || word == 0)
             return {};
-        return { static_cast<Bound>((word >> 58) & 3), static_cast<int>((word >> 52) & 63) - 32,
-                 static_cast<int>((word >> 49) & 7) - 1 };
+        return { static_cast<Bound>(word >> BoundShift & field(BoundBits)),
+                 static_cast<int>(word >> ScoreShift & field(ScoreBits)) - ScoreBias,
+                 static_cast<int>(word >> MoveShift & field(MoveBits)) - 1 };
     }
     void store(std::uint64_t key, Bound bound, int score, int move)
     {
-        m_words[key % m_size] = key | static_cast<std::uint64_t>(move + 1) << 49
-                                | static_cast<std::uint64_t>(score + 32) << 52
-                                | static_cast<std::uint64_t>(bound) << 58;
+        m_words[key % m_size] = key | static_cast<std::uint64_t>(move + 1) << MoveShift
+                                | static_cast<std::uint64_t>(score + ScoreBias) << ScoreShift
+                                | static_cast<std::uint64_t>(bound) << BoundShift;
     }
     // Asks the processor to fetch a position's word ahead of its probe.
     void prefetch(std::uint64_t key) const { __builtin_prefetch(&m_words[key % m_size]); }
@@ -62,7 +68,16 @@ public:
     std::size_t bytes() const { return m_size * sizeof(std::uint64_t); }
 
 private:
-    static constexpr std::uint64_t KeyMask = (std::uint64_t{1} << 49) - 1;
+    // The fields of a word, as drawn above.
+    static constexpr int KeyBits = 49;
+    static constexpr int MoveShift = KeyBits, MoveBits = 3;
+    static constexpr int ScoreShift = MoveShift + MoveBits, ScoreBits = 6, ScoreBias = 32;
+    static constexpr int BoundShift = ScoreShift + ScoreBits, BoundBits = 2;
+    static_assert(KeyBits == Width * ColumnBits, "a key has a group of bits per column");
+    static_assert(MoveShift == 49 && ScoreShift == 52 && BoundShift == 58 && BoundShift + BoundBits == 60);
+    static_assert(Width + 1 <= 1 << MoveBits, "a column plus one, or 0 for none");
+    static_assert(Cells / 2 < ScoreBias && 2 * ScoreBias <= 1 << ScoreBits, "scores within -21 to 21, stored plus 32");
+    static constexpr std::uint64_t field(int bits) { return (std::uint64_t{1} << bits) - 1; }
 
     std::size_t m_size;
     struct Release {

@@ -218,7 +218,7 @@ void TestBook::theShippedBookAgreesWithTheSearch()
     for (int i = 0; i < sample && i < static_cast<int>(deepest.size()); ++i) {
         engine::Search search(table);
         const std::optional<engine::Choice> choice =
-            engine::perfectChoice(Position::fromKey(deepest[i].key), search);
+            search.bestChoice(Position::fromKey(deepest[i].key));
         QVERIFY(choice);
         QCOMPARE(choice->column, deepest[i].choice.column);
         QCOMPARE(choice->score, deepest[i].choice.score);

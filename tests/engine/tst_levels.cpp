@@ -121,7 +121,7 @@ void TestLevels::hardThroughTheEngine()
         const Position p(b.moves);
         const std::optional<int> column = engine.chooseMove(p, Level::hard, random, stop);
         QVERIFY(column);
-        QCOMPARE(*column, engine::perfectChoice(p, search)->column);
+        QCOMPARE(*column, search.bestChoice(p)->column);
         QCOMPARE(engine.chooseMove(p, Level::hard, random, stop), column);
         QCOMPARE(engine.chooseMove(p.mirrored(), Level::hard, random, stop), engine::Width - 1 - *column);
     }

@@ -80,7 +80,7 @@ void TestSearch::scoresAndChoicesAgreeWithMinimax()
                 QVERIFY2(*(*scores)[c] == expected[c], describe(b) + " column " + QByteArray::number(c));
         }
 
-        const std::optional<engine::Choice> choice = engine::perfectChoice(p, search);
+        const std::optional<engine::Choice> choice = search.bestChoice(p);
         QVERIFY(choice);
         QVERIFY2(choice->score == best, describe(b));
         const bool flip = p.mirrorKey() < p.key();
@@ -142,7 +142,7 @@ void TestSearch::tactics()
     engine::TranspositionTable table(16);
     engine::Search search(table);
     const Position p(moves.toStdString());
-    const std::optional<engine::Choice> choice = engine::perfectChoice(p, search);
+    const std::optional<engine::Choice> choice = search.bestChoice(p);
     QVERIFY(choice);
     QVERIFY2(columns.contains(QChar('1' + choice->column)), qPrintable(QString::number(choice->column + 1)));
     if (score != 99)
@@ -159,7 +159,7 @@ void TestSearch::aStopSetBeforehandStopsAtOnce()
     QVERIFY(!search.solve(opening).has_value());
     QVERIFY(!search.scoresAbove(opening, 0).has_value());
     QVERIFY(!search.moveScores(opening).has_value());
-    QVERIFY(!engine::perfectChoice(opening, search).has_value());
+    QVERIFY(!search.bestChoice(opening).has_value());
     QCOMPARE(search.nodes(), std::uint64_t{0});
 }
 

@@ -103,7 +103,7 @@ private:
             if (!choice) {
                 const Position canonical = flipped ? p.mirrored() : p;
                 const auto start = std::chrono::steady_clock::now();
-                choice = engine::perfectChoice(canonical, search);
+                choice = search.bestChoice(canonical);
                 const double seconds =
                     std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
                 record(canonical, *choice, seconds);

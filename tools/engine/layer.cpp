@@ -2,7 +2,6 @@
 #include "layer.h"
 
 #include "engine/book.h"
-#include "engine/levels.h"
 #include "engine/reachable.h"
 
 #include <algorithm>
@@ -103,7 +102,7 @@ private:
             for (std::size_t i = begin; i < end; ++i) {
                 const Position p = Position::fromKey(m_pending[i]);
                 const std::uint64_t nodesBefore = search.nodes();
-                const Choice choice = *engine::perfectChoice(p, search);
+                const Choice choice = *search.bestChoice(p);
                 record(m_pending[i], choice, search.nodes() - nodesBefore);
             }
         }
