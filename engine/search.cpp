@@ -101,6 +101,7 @@ std::optional<std::array<std::optional<int>, Width>> Search::moveScores(const Po
 // when nothing else is left.
 int Search::root(const Position& position, int alpha, int beta)
 {
+    m_rootDiscs = position.moves();
     if (position.nonLosingMoves() != 0)
         return negamax(position, alpha, beta);
     ++m_nodes;
@@ -247,7 +248,7 @@ int Search::negamax(const Position& position, int alpha, int beta)
     // side the window failed; a move only when one was best.
     const Bound bound = best >= beta ? Bound::lower : best <= alphaBefore ? Bound::upper : Bound::exact;
     const int storedMove = bound == Bound::upper ? -1 : mirrored ? mirroredColumn(bestColumn) : bestColumn;
-    m_table.store(stored, bound, best, storedMove);
+    m_table.store(stored, bound, best, storedMove, position.moves(), m_rootDiscs);
     return best;
 }
 

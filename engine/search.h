@@ -82,6 +82,7 @@ private:
     TranspositionTable& m_table;
     const std::atomic<bool>* m_stop;
     std::uint64_t m_nodes = 0;
+    int m_rootDiscs = 0; // the discs on the board at the root of the search under way
 };
 
 } // namespace engine

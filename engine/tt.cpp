@@ -52,9 +52,9 @@ std::uint64_t* allocateWords(std::size_t count)
 } // namespace
 
 TranspositionTable::TranspositionTable(std::size_t mebibytes)
-    : m_size(largestPrimeAtMost(std::max<std::size_t>(mebibytes, 1) * (std::size_t{1} << 20)
-                                / sizeof(std::uint64_t)))
-    , m_words(allocateWords(m_size))
+    : m_buckets(largestPrimeAtMost(std::max<std::size_t>(mebibytes, 1) * (std::size_t{1} << 20)
+                                   / (BucketWords * sizeof(std::uint64_t))))
+    , m_words(allocateWords(BucketWords * m_buckets))
 {
     clear();
 }
@@ -66,7 +66,7 @@ void TranspositionTable::Release::operator()(std::uint64_t* words) const
 
 void TranspositionTable::clear()
 {
-    std::fill_n(m_words.get(), m_size, std::uint64_t{0});
+    std::fill_n(m_words.get(), entries(), std::uint64_t{0});
 }
 
 } // namespace engine

@@ -6,7 +6,7 @@
 //
 //   63      60 59  58 57        52 51    49 48                             0
 //  +----------+------+------------+--------+-------------------------------+
-//  |  unused  |bound | score + 32 |  move  |     position key (49 bits)    |
+//  | discs/3  |bound | score + 32 |  move  |     position key (49 bits)    |
 //  +----------+------+------------+--------+-------------------------------+
 //
 //  key    Position::key() of the position stored, whole, so that a probe
@@ -16,13 +16,20 @@
 //  score  the score, -18 to 18, stored plus 32.
 //  bound  1: the score is a lower bound; 2: an upper bound; 3: exact;
 //         0: the word is empty.
+//  discs  the discs on the board, divided by three to fit: how near the
+//         root of a search the position was, and so how much searching
+//         the word saves.
 //
-// A position goes in word (key mod N), where N, the number of words, is the
-// largest prime that fits in the size asked for: keys are far from uniform
-// (the bits of a column's empty cells are all zero, the right-hand columns'
-// most often), and a prime spreads them over every word, where a power of
-// two would index by the left-hand columns alone. A store replaces what was
-// there.
+// A position goes in bucket (key mod N) of two words, where N, the number
+// of buckets, is the largest prime that fits in the size asked for: keys
+// are far from uniform (the bits of a column's empty cells are all zero,
+// the right-hand columns' most often), and a prime spreads them over every
+// bucket, where a power of two would index by the left-hand columns alone.
+// The bucket's first word keeps the position with the fewest discs of
+// those stored there, which saves the most, unless it has fewer than the
+// search's root and so can no longer come back; the second word takes what
+// the first does not. A small table then keeps what matters of a large
+// search: one bucket per position would halve the worst searches.
 
 #include "engine/position.h"
 
@@ -47,25 +54,42 @@ public:
 
     TTEntry probe(std::uint64_t key) const
     {
-        const std::uint64_t word = m_words[key % m_size];
-        if ((word & field(KeyBits)) != key || word == 0)
-            return {};
-        return { static_cast<Bound>(word >> BoundShift & field(BoundBits)),
-                 static_cast<int>(word >> ScoreShift & field(ScoreBits)) - ScoreBias,
-                 static_cast<int>(word >> MoveShift & field(MoveBits)) - 1 };
+        const std::uint64_t* bucket = bucketOf(key);
+        for (int i = 0; i < BucketWords; ++i) {
+            const std::uint64_t word = bucket[i];
+            if ((word & field(KeyBits)) == key && word != 0)
+                return { static_cast<Bound>(word >> BoundShift & field(BoundBits)),
+                         static_cast<int>(word >> ScoreShift & field(ScoreBits)) - ScoreBias,
+                         static_cast<int>(word >> MoveShift & field(MoveBits)) - 1 };
+        }
+        return {};
     }
-    void store(std::uint64_t key, Bound bound, int score, int move)
+    // Stores what was learnt of a position with `discs` discs on the board,
+    // in a search whose root had `rootDiscs`.
+    void store(std::uint64_t key, Bound bound, int score, int move, int discs, int rootDiscs)
     {
-        m_words[key % m_size] = key | static_cast<std::uint64_t>(move + 1) << MoveShift
-                                | static_cast<std::uint64_t>(score + ScoreBias) << ScoreShift
-                                | static_cast<std::uint64_t>(bound) << BoundShift;
+        const std::uint64_t word = key | static_cast<std::uint64_t>(move + 1) << MoveShift
+                                   | static_cast<std::uint64_t>(score + ScoreBias) << ScoreShift
+                                   | static_cast<std::uint64_t>(bound) << BoundShift
+                                   | static_cast<std::uint64_t>(discs / DiscsPerStep) << DiscsShift;
+        std::uint64_t* bucket = bucketOf(key);
+        const std::uint64_t kept = bucket[0];
+        const int keptSteps = static_cast<int>(kept >> DiscsShift);
+        const bool sameKey = (kept & field(KeyBits)) == key;
+        if (kept == 0 || sameKey || discs / DiscsPerStep <= keptSteps || keptSteps < rootDiscs / DiscsPerStep) {
+            if (kept != 0 && !sameKey)
+                bucket[1] = kept;
+            bucket[0] = word;
+        } else {
+            bucket[1] = word;
+        }
     }
-    // Asks the processor to fetch a position's word ahead of its probe.
-    void prefetch(std::uint64_t key) const { __builtin_prefetch(&m_words[key % m_size]); }
+    // Asks the processor to fetch a position's bucket ahead of its probe.
+    void prefetch(std::uint64_t key) const { __builtin_prefetch(bucketOf(key)); }
     void clear();
 
-    std::size_t entries() const { return m_size; }
-    std::size_t bytes() const { return m_size * sizeof(std::uint64_t); }
+    std::size_t entries() const { return BucketWords * m_buckets; }
+    std::size_t bytes() const { return entries() * sizeof(std::uint64_t); }
 
 private:
     // The fields of a word, as drawn above.
@@ -74,12 +98,18 @@ private:
     static constexpr int ScoreShift = MoveShift + MoveBits, ScoreBits = 6, ScoreBias = 32;
     static constexpr int BoundShift = ScoreShift + ScoreBits, BoundBits = 2;
     static_assert(KeyBits == Width * ColumnBits, "a key has a group of bits per column");
-    static_assert(MoveShift == 49 && ScoreShift == 52 && BoundShift == 58 && BoundShift + BoundBits == 60);
+    static constexpr int DiscsShift = BoundShift + BoundBits, DiscsPerStep = 3;
+    static_assert(MoveShift == 49 && ScoreShift == 52 && BoundShift == 58 && DiscsShift == 60);
+    static_assert(Cells / DiscsPerStep < 1 << (64 - DiscsShift), "the discs fit the top bits");
     static_assert(Width + 1 <= 1 << MoveBits, "a column plus one, or 0 for none");
     static_assert(Cells / 2 < ScoreBias && 2 * ScoreBias <= 1 << ScoreBits, "scores within -21 to 21, stored plus 32");
     static constexpr std::uint64_t field(int bits) { return (std::uint64_t{1} << bits) - 1; }
 
-    std::size_t m_size;
+    // Two words of a bucket share a 16-byte line.
+    static constexpr int BucketWords = 2;
+    std::uint64_t* bucketOf(std::uint64_t key) const { return &m_words[BucketWords * (key % m_buckets)]; }
+
+    std::size_t m_buckets;
     struct Release {
         void operator()(std::uint64_t* words) const;
     };

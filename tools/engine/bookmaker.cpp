@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <iostream>
 #include <map>
 #include <mutex>
@@ -34,6 +35,12 @@ public:
 
     int run()
     {
+        if (!m_settings.book.empty()) {
+            std::ifstream in(m_settings.book, std::ios::binary);
+            const std::vector<std::uint8_t> bytes{ std::istreambuf_iterator<char>(in),
+                                                   std::istreambuf_iterator<char>() };
+            m_given = engine::Book::fromBytes(bytes);
+        }
         readWork();
         m_out.open(m_settings.work, std::ios::app);
         if (!m_out) {
@@ -96,6 +103,10 @@ private:
                 ++m_busy;
                 if (const auto it = m_known.find(p.canonicalKey()); it != m_known.end())
                     choice = it->second.choice;
+                else if (const std::optional<Choice> given = m_given.lookup(p.key() == p.canonicalKey() ? p : p.mirrored())) {
+                    choice = given;
+                    m_known[p.canonicalKey()] = { *given, p.moves() };
+                }
             }
             // The work file, like the book, holds choices as seen from the
             // canonical side: the position or its mirror image.
@@ -184,6 +195,7 @@ private:
     };
 
     const BookSettings& m_settings;
+    engine::Book m_given;
     std::mutex m_mutex;
     std::condition_variable m_ready;
     std::vector<Position> m_stack;

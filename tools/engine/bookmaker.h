@@ -12,14 +12,15 @@ struct BookSettings {
     std::size_t tableMiB = 2048;     // for each thread
     std::string output = "data/engine.book";
     std::string work = "engine-book.work"; // every choice made so far, one a line
+    std::string book;                // a book whose choices are taken rather than searched; none when empty
 };
 
-// Writes the book of perfect play's choices in every position it can face
+// Writes hard's lines: the book of perfect play's choices in every position it can face
 // with at most `depth` discs on the board, playing first or second, against
 // any moves: its own moves are its recorded choices, so the positions form a
 // tree. Choices already in the work file are read back rather than searched
-// again, so a run that was stopped goes on where it was. Returns the exit
-// status.
+// again, so a run that was stopped goes on where it was; so are those in
+// the book given, the complete book to fewer discs. Returns the exit status.
 int makeBook(const BookSettings& settings);
 
 } // namespace tool

@@ -2,7 +2,7 @@
 #include "layer.h"
 
 #include "engine/book.h"
-#include "engine/reachable.h"
+#include "engine/completebook.h"
 
 #include <algorithm>
 #include <atomic>

@@ -4,6 +4,8 @@
 // book, and measures the levels of play against one another.
 
 #include "bookmaker.h"
+#include "complete.h"
+#include "latency.h"
 #include "layer.h"
 #include "matches.h"
 
@@ -40,9 +42,12 @@ void usage()
     std::cerr << "usage: vantrel-engine bench [--table-mib N]\n"
                  "       vantrel-engine solve [MOVES] [--table-mib N] [--outcomes yes]\n"
                  "       vantrel-engine book --output PART [--depth N] [--shard K/N] [--threads N] [--table-mib N] [--work FILE]\n"
-                 "       vantrel-engine lines [--depth N] [--threads N] [--table-mib N] [--work FILE] [--output FILE]\n"
+                 "       vantrel-engine merge --depth N [--lines FILE] [--output FILE] PART...\n"
+                 "       vantrel-engine verify [--book FILE] [--sample N] [--seed N] [--table-mib N]\n"
+                 "       vantrel-engine lines [--depth N] [--book FILE] [--threads N] [--table-mib N] [--work FILE] [--output FILE]\n"
                  "       vantrel-engine tournament [--games N] [--seed N] [--table-mib N] [--book FILE|none] [--pairings easy,medium,hard]\n"
                  "       vantrel-engine timing [--games N] [--seed N] [--table-mib N] [--book FILE|none]\n"
+                 "       vantrel-engine latency [--games N] [--level-games N] [--seed N] [--table-mib N] [--book FILE|none]\n"
                  "MOVES are columns 1 to 7, as in 4453; the book is " VANTREL_ENGINE_BOOK " by default.\n";
 }
 
@@ -193,6 +198,38 @@ int book(const Arguments& args)
     return tool::searchLayer(settings);
 }
 
+int latency(const Arguments& args)
+{
+    const engine::Book book = loadBook(args.get("book", VANTREL_ENGINE_BOOK));
+    tool::LatencySettings settings;
+    settings.hotseatGames = static_cast<int>(args.number("games", settings.hotseatGames));
+    settings.levelGames = static_cast<int>(args.number("level-games", settings.levelGames));
+    settings.seed = static_cast<std::uint64_t>(args.number("seed", static_cast<long>(settings.seed)));
+    settings.tableMiB = static_cast<std::size_t>(args.number("table-mib", static_cast<long>(settings.tableMiB)));
+    settings.book = &book;
+    return tool::latency(settings);
+}
+
+int merge(const Arguments& args)
+{
+    tool::MergeSettings settings;
+    settings.depth = static_cast<int>(args.number("depth", settings.depth));
+    settings.parts = args.positional;
+    settings.lines = args.get("lines", "");
+    settings.output = args.get("output", settings.output);
+    return tool::mergeBook(settings);
+}
+
+int verify(const Arguments& args)
+{
+    tool::VerifySettings settings;
+    settings.book = args.get("book", VANTREL_ENGINE_BOOK);
+    settings.sample = static_cast<int>(args.number("sample", settings.sample));
+    settings.seed = static_cast<std::uint64_t>(args.number("seed", static_cast<long>(settings.seed)));
+    settings.tableMiB = static_cast<std::size_t>(args.number("table-mib", static_cast<long>(settings.tableMiB)));
+    return tool::verifyBook(settings);
+}
+
 int lines(const Arguments& args)
 {
     tool::BookSettings settings;
@@ -201,6 +238,7 @@ int lines(const Arguments& args)
     settings.tableMiB = static_cast<std::size_t>(args.number("table-mib", static_cast<long>(settings.tableMiB)));
     settings.work = args.get("work", settings.work);
     settings.output = args.get("output", settings.output);
+    settings.book = args.get("book", "");
     return tool::makeBook(settings);
 }
 
@@ -221,6 +259,12 @@ int main(int argc, char** argv)
             return book(args);
         if (command == "lines")
             return lines(args);
+        if (command == "latency")
+            return latency(args);
+        if (command == "merge")
+            return merge(args);
+        if (command == "verify")
+            return verify(args);
         if (command == "bench")
             return bench(args);
         if (command == "tournament")
