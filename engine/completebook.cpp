@@ -49,6 +49,14 @@ std::vector<std::vector<std::uint64_t>> reachableLayers(int discs)
     return layers;
 }
 
+std::vector<std::uint64_t> shardOf(const std::vector<std::uint64_t>& layer, int shard, int shards)
+{
+    const auto boundary = [&](int k) {
+        return layer.begin() + static_cast<std::ptrdiff_t>(layer.size() * static_cast<std::size_t>(k) / shards);
+    };
+    return { boundary(shard - 1), boundary(shard) };
+}
+
 std::vector<std::uint64_t> reachableKeys(int discs)
 {
     return reachableLayers(discs).back();

@@ -24,6 +24,9 @@ namespace engine {
 std::vector<std::uint64_t> reachableKeys(int discs);
 // The same for every number of discs from 0 to `discs`, one layer each.
 std::vector<std::vector<std::uint64_t>> reachableLayers(int discs);
+// Shard K (1 to N) of N of a layer: the K-th of N runs of nearly equal
+// length, in key order.
+std::vector<std::uint64_t> shardOf(const std::vector<std::uint64_t>& layer, int shard, int shards);
 
 // What the side to move scores in a position where the game is not over,
 // as far as it is known: nothing when it is not.

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/book.h"
+#include "engine/completebook.h"
 #include "engine/levels.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -14,14 +16,30 @@ using engine::Position;
 
 namespace {
 
-Book shippedBook()
+// The depth to which the shipped book holds every position.
+constexpr int CompleteDepth = 8;
+
+Book readBook(const QString& path)
 {
-    QFile file(VANTREL_DATA_DIR "/engine.book");
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("cannot read data/engine.book");
+        throw std::runtime_error("cannot read " + path.toStdString());
     const QByteArray bytes = file.readAll();
     return Book::fromBytes({ reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                              static_cast<std::size_t>(bytes.size()) });
+}
+
+Book shippedBook()
+{
+    return readBook(VANTREL_DATA_DIR "/engine.book");
+}
+
+std::vector<Book::Entry> entriesOf(const Book& book)
+{
+    std::vector<Book::Entry> entries;
+    for (std::size_t i = 0; i < book.size(); ++i)
+        entries.push_back(book.entry(i));
+    return entries;
 }
 
 std::vector<std::uint8_t> header(std::uint32_t version, std::uint32_t count)
@@ -60,7 +78,8 @@ private slots:
     void malformedBytes_data();
     void malformedBytes();
     void mirrorImagesAreLookedUpMirrored();
-    void theShippedBookKnowsTheFirstMoves();
+    void theShippedBookIsCompleteAndConsistent();
+    void theShippedBookIsItsPartsMerged();
     void theShippedBookCoversEveryPositionPerfectPlayFaces();
     void theShippedBookAgreesWithTheSearch();
 };
@@ -144,32 +163,67 @@ void TestBook::mirrorImagesAreLookedUpMirrored()
     QVERIFY(!Book().lookup(Position()));
 }
 
-// The published facts: the first player wins by starting in the centre,
-// draws in either column next to it, and loses in the four outer ones.
-void TestBook::theShippedBookKnowsTheFirstMoves()
+// Every position up to the depth is there, and every shallower one scores
+// what its best column leads to; the first moves score as published: the
+// first player wins by starting in the centre, draws in either column next
+// to it, and loses in the four outer ones.
+void TestBook::theShippedBookIsCompleteAndConsistent()
 {
     const Book book = shippedBook();
-    QVERIFY(book.toBytes().size() <= 2 * 1024 * 1024);
+    QVERIFY(book.toBytes().size() <= 4 * 1024 * 1024);
+    QCOMPARE(engine::completeDepth(book), CompleteDepth);
+    QCOMPARE(QString::fromStdString(engine::firstInconsistency(book, CompleteDepth)), QString());
     const std::optional<engine::Choice> first = book.lookup(Position());
-    QVERIFY(first);
     QCOMPARE(first->column, 3);
     QVERIFY(first->score > 0);
-    // After the first disc, the score is the second player's.
-    const int expected[engine::Width] = { 1, 1, 0, -1, 0, 1, 1 };
+    const int expected[engine::Width] = { 1, 1, 0, -1, 0, 1, 1 }; // the second player's outcome
     for (int c = 0; c < engine::Width; ++c) {
         Position p;
         p.play(c);
-        const std::optional<engine::Choice> reply = book.lookup(p);
-        QVERIFY(reply);
-        QCOMPARE((reply->score > 0) - (reply->score < 0), expected[c]);
+        const int score = book.lookup(p)->score;
+        QCOMPARE((score > 0) - (score < 0), expected[c]);
     }
+}
+
+// data/book/ holds the parts the book was made from: the deepest layer in
+// shards, and hard's lines beyond it. Merged, they give the shipped bytes,
+// however the layer is cut, and hard keeps every choice of its lines.
+void TestBook::theShippedBookIsItsPartsMerged()
+{
+    const QDir parts(VANTREL_DATA_DIR "/book");
+    std::vector<Book::Entry> deepest;
+    for (const QString& part : parts.entryList({ QStringLiteral("%1-*.book").arg(CompleteDepth) }, QDir::Files)) {
+        const std::vector<Book::Entry> entries = entriesOf(readBook(parts.filePath(part)));
+        deepest.insert(deepest.end(), entries.begin(), entries.end());
+    }
+    const std::vector<Book::Entry> lines = entriesOf(readBook(parts.filePath("lines-12.book")));
+    const std::vector<std::uint8_t> shipped = shippedBook().toBytes();
+    QVERIFY(engine::completeBook(CompleteDepth, deepest, lines).toBytes() == shipped);
+    std::reverse(deepest.begin(), deepest.end());
+    QVERIFY(engine::completeBook(CompleteDepth, deepest, lines).toBytes() == shipped);
+
+    // The shards of any cut cover the layer once.
+    const std::vector<std::uint64_t> layer = engine::reachableKeys(CompleteDepth);
+    for (const int shards : { 1, 6, 7 }) {
+        std::vector<std::uint64_t> joined;
+        for (int k = 1; k <= shards; ++k) {
+            const std::vector<std::uint64_t> shard = engine::shardOf(layer, k, shards);
+            QVERIFY(shard.size() >= layer.size() / shards);
+            joined.insert(joined.end(), shard.begin(), shard.end());
+        }
+        QVERIFY(joined == layer);
+    }
+
+    // A part that lacks a position, or a line that disagrees, is refused.
+    deepest.pop_back();
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, engine::completeBook(CompleteDepth, deepest, lines));
 }
 
 void TestBook::theShippedBookCoversEveryPositionPerfectPlayFaces()
 {
     const Book book = shippedBook();
     const int depth = mostDiscs(book);
-    QVERIFY(depth >= 8);
+    QCOMPARE(depth, 12);
     // Perfect play's positions: the empty board and every first move of the
     // opponent, then after each of its book moves every reply.
     std::vector<Position> pending{ Position() };
@@ -196,32 +250,32 @@ void TestBook::theShippedBookCoversEveryPositionPerfectPlayFaces()
             pending.push_back(next);
         }
     }
-    QVERIFY(visited >= book.size());
+    QVERIFY(visited > 20000);
 }
 
-// A sample of the deepest entries, searched again: the book's column and
-// score are perfect play's.
+// Samples of the deepest complete layer and of hard's deepest lines,
+// searched again from scratch: the book's column and score are perfect play's.
 void TestBook::theShippedBookAgreesWithTheSearch()
 {
     const Book book = shippedBook();
-    const int depth = mostDiscs(book);
-    std::vector<Book::Entry> deepest;
-    for (std::size_t i = 0; i < book.size(); ++i)
-        if (Position::fromKey(book.entry(i).key).moves() == depth)
-            deepest.push_back(book.entry(i));
-    std::mt19937_64 random(6);
-    std::shuffle(deepest.begin(), deepest.end(), random);
     const int sample = qEnvironmentVariableIsSet("VANTREL_BOOK_SAMPLE")
                            ? qEnvironmentVariableIntValue("VANTREL_BOOK_SAMPLE")
-                           : 6;
+                           : 4;
+    std::mt19937_64 random(6);
     engine::TranspositionTable table(64);
-    for (int i = 0; i < sample && i < static_cast<int>(deepest.size()); ++i) {
-        engine::Search search(table);
-        const std::optional<engine::Choice> choice =
-            search.bestChoice(Position::fromKey(deepest[i].key));
-        QVERIFY(choice);
-        QCOMPARE(choice->column, deepest[i].choice.column);
-        QCOMPARE(choice->score, deepest[i].choice.score);
+    for (const int discs : { CompleteDepth, mostDiscs(book) }) {
+        std::vector<Book::Entry> layer;
+        for (const Book::Entry& e : entriesOf(book))
+            if (Position::fromKey(e.key).moves() == discs)
+                layer.push_back(e);
+        std::shuffle(layer.begin(), layer.end(), random);
+        for (int i = 0; i < sample && i < static_cast<int>(layer.size()); ++i) {
+            table.clear();
+            engine::Search search(table);
+            const std::optional<engine::Choice> choice = search.bestChoice(Position::fromKey(layer[i].key));
+            QCOMPARE(choice->column, layer[i].choice.column);
+            QCOMPARE(choice->score, layer[i].choice.score);
+        }
     }
 }
 

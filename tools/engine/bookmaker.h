@@ -10,8 +10,8 @@ struct BookSettings {
     int depth = 12;                  // the most discs on the board in a book position
     int threads = 2;
     std::size_t tableMiB = 2048;     // for each thread
-    std::string output = "data/engine.book";
-    std::string work = "engine-book.work"; // every choice made so far, one a line
+    std::string output = "data/book/lines-12.book";
+    std::string work = "lines.work"; // every choice made so far, one a line
     std::string book;                // a book whose choices are taken rather than searched; none when empty
 };
 

@@ -44,10 +44,7 @@ public:
             return 2;
         }
         const std::vector<std::uint64_t> layer = engine::reachableKeys(m_settings.depth);
-        const std::size_t first = layer.size() * (m_settings.shard - 1) / m_settings.shards;
-        const std::size_t last = layer.size() * m_settings.shard / m_settings.shards;
-        m_keys.assign(layer.begin() + static_cast<std::ptrdiff_t>(first),
-                      layer.begin() + static_cast<std::ptrdiff_t>(last));
+        m_keys = engine::shardOf(layer, m_settings.shard, m_settings.shards);
         readWork();
         for (const std::uint64_t key : m_keys)
             if (!m_known.contains(key))
