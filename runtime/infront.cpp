@@ -2,6 +2,7 @@
 #include "infront.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
@@ -24,7 +25,10 @@ public:
     {
         if (watched == m_owner && event->type() == QEvent::ActivationChange && m_owner->isActiveWindow()
             && !m_owner->isEnabled() && m_dialog->isVisible()) {
-            m_dialog->raise();
+            // The offscreen platform stacks no windows, and warns at every
+            // request to.
+            if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+                m_dialog->raise();
             m_dialog->activateWindow();
         }
         return false;

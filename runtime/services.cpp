@@ -13,19 +13,25 @@
 namespace runtime {
 namespace {
 
-// Qt's text prompt. Under a right-to-left language, Qt 6.4's styles draw a
-// button's text on the far side of the space its icon leaves, against the
-// frame, where part of it is cut off ("Cancel" in Arabic): there its
-// buttons go without icons, and their text is centred as in any button.
-// The buttons exist only once the dialog is about to show.
+// Qt's text prompt, laid out before its window exists: a dialog that sets
+// its own size limits once shown makes a platform without a window manager
+// (offscreen) warn that it cannot pass them on. Under a right-to-left
+// language, Qt 6.4's styles draw a button's text on the far side of the
+// space its icon leaves, against the frame, where part of it is cut off
+// ("Cancel" in Arabic): there its buttons go without icons, and their text
+// is centred as in any button.
 class NameDialog final : public QInputDialog {
-protected:
-    void showEvent(QShowEvent* event) override
+public:
+    void setVisible(bool visible) override
     {
-        if (isRightToLeft())
-            for (QPushButton* button : findChildren<QPushButton*>())
-                button->setIcon({});
-        QInputDialog::showEvent(event);
+        if (visible && !testAttribute(Qt::WA_WState_Created)) {
+            okButtonText(); // makes the buttons and the layout, which Qt defers to now
+            if (isRightToLeft())
+                for (QPushButton* button : findChildren<QPushButton*>())
+                    button->setIcon({});
+            adjustSize();
+        }
+        QInputDialog::setVisible(visible);
     }
 };
 
