@@ -5,7 +5,7 @@
 
 #include "board/form1.h"
 #include "runtime/program.h"
-#include "support/scripted.h"
+#include "runtime/scripted.h"
 
 int main(int argc, char** argv)
 {

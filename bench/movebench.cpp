@@ -12,7 +12,7 @@
 #include "board/layout.h"
 #include "board/lines.h"
 #include "runtime/shape.h"
-#include "support/scripted.h"
+#include "runtime/scripted.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "board/layout.h"
+#include "board/speech.h"
 #include "runtime/assistive.h"
 #include "runtime/clickarea.h"
 #include "runtime/infront.h"
@@ -20,35 +21,6 @@
 using namespace game;
 
 namespace {
-
-// What a screen reader says for column c's button: the column and how full it is.
-QString columnSpeech(int c, int discs)
-{
-    if (discs == 0)
-        return Form1::tr("Column %1, no discs").arg(c);
-    if (discs >= rows)
-        return Form1::tr("Column %1, full").arg(c);
-    // English has its own word for one; other languages take the number's plural forms.
-    if (discs == 1)
-        return Form1::tr("Column %1, 1 disc").arg(c);
-    return Form1::tr("Column %1, %n discs", nullptr, discs).arg(c);
-}
-
-// And for one hole: its place, rows counted from 1 at the bottom, and what fills it.
-QString cellSpeech(int c, int r, qint16 cell)
-{
-    if (cell == 1)
-        return Form1::tr("Column %1, row %2, red").arg(c).arg(r + 1);
-    if (cell == 2)
-        return Form1::tr("Column %1, row %2, blue").arg(c).arg(r + 1);
-    return Form1::tr("Column %1, row %2, empty").arg(c).arg(r + 1);
-}
-
-// What the board's description always says: the keys.
-QString keysSpeech()
-{
-    return Form1::tr("Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.");
-}
 
 // The column a key names: 1 to 7 on the main row or the keypad, else 0.
 // With Ctrl, Alt or Meta it is some other command, not a move.
@@ -82,7 +54,7 @@ Form1::Form1(Blue bluePlays)
     setAutoFillBackground(true);
     // The board takes the keys; nothing on it draws a focus frame.
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleDescription(keysSpeech());
+    setAccessibleDescription(Speech::keys());
     createControls();
     createActions();
     runtime::keepLookWhenDisabled(this);
@@ -102,12 +74,12 @@ void Form1::createControls()
     lblplayer1->setObjectName(QStringLiteral("lblplayer1"));
     lblplayer1->setFont(turnFont);
     lblplayer1->setTextColor(red);
-    lblplayer1->setAccessibleDescription(tr("Plays red"));
+    lblplayer1->setAccessibleDescription(Speech::playsRed());
     lblplayer2 = new runtime::Label(this, player2Area, Qt::AlignLeft);
     lblplayer2->setObjectName(QStringLiteral("lblplayer2"));
     lblplayer2->setFont(turnFont);
     lblplayer2->setTextColor(blue);
-    lblplayer2->setAccessibleDescription(tr("Plays blue"));
+    lblplayer2->setAccessibleDescription(Speech::playsBlue());
 
     // Discs first, so that the click areas lie above them.
     for (int c = 1; c <= columns; ++c)
@@ -116,7 +88,7 @@ void Form1::createControls()
             disc->setObjectName(QStringLiteral("Shp%1(%2)").arg(c).arg(r));
             Shp[c][r] = disc;
         }
-    for (int c = 1; c <= columns; ++c)
+    for (int c = 1; c <= columns; ++c) {
         for (int r = 0; r < rows; ++r) {
             auto* area = new runtime::ClickArea(this, cellArea(c, r));
             area->setObjectName(QStringLiteral("lblcover%1(%2)").arg(c).arg(r));
@@ -127,11 +99,12 @@ void Form1::createControls()
                 runtime::hideFromAssistiveTechnology(area);
             lblcover[c][r] = area;
         }
+    }
     for (int c = 1; c <= columns; ++c)
         describeColumn(c);
 }
 
-// Undo and Hint, on their keys and in the context menu.
+// Undo, Hint and Show Outcomes, on their keys and in the context menu.
 void Form1::createActions()
 {
     undoAction = new QAction(tr("Undo"), this);
@@ -140,7 +113,11 @@ void Form1::createActions()
     hintAction = new QAction(tr("Hint"), this);
     hintAction->setShortcut(Qt::Key_H);
     connect(hintAction, &QAction::triggered, this, &Form1::hint);
-    addActions({ undoAction, hintAction });
+    outcomesAction = new QAction(tr("Show Outcomes"), this);
+    outcomesAction->setShortcut(Qt::Key_A);
+    outcomesAction->setCheckable(true);
+    connect(outcomesAction, &QAction::toggled, this, &Form1::showOutcomes);
+    addActions({ undoAction, hintAction, outcomesAction });
 }
 
 void Form1::load()
@@ -169,9 +146,10 @@ void Form1::drop(int c)
     const int h = height[c];
     // Only a click on an open column of a board in play gets here; the guard
     // keeps any other caller from writing past the top of the column.
-    if (h >= rows || !isEnabled())
+    if (isColumnFull(c) || isOver())
         return;
-    clearHint();
+    hintThinker.stop();
+    hintMarker.clear();
     const quint8 mover = turn;
     Shp[c][h]->setFill(mover == 1 ? red : blue);
     turn = mover == 1 ? 2 : 1;
@@ -180,11 +158,9 @@ void Form1::drop(int c)
     record.append(c);
     describeColumn(c);
     showTurnOf(turn);
-    if (height[c] > 5)
-        closeColumn(c);
+    showColumnOpen(c);
     win();
-    // One pass over the pattern: a name holding "%1" or "%2" stays as typed.
-    announce(tr("%1 played column %2.").arg(mover == 1 ? name1 : name2, QString::number(c)));
+    announce(Speech::moved(mover == 1 ? name1 : name2, c));
     turnPassed();
 }
 
@@ -203,7 +179,7 @@ void Form1::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    if (heldKeys.pressStartsHold(*event) && !isColumnClosed(c) && lblcover[c][0]->takesPlayerInput())
+    if (heldKeys.pressStartsHold(*event) && !isColumnFull(c) && lblcover[c][0]->takesPlayerInput())
         lblcover[c][0]->click();
 }
 
@@ -229,7 +205,7 @@ void Form1::clickColumn(int c)
 void Form1::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addActions({ undoAction, hintAction });
+    menu.addActions(actions());
     const QPoint where = event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
                                                                      : mapToGlobal(rect().center());
     menu.exec(where);
@@ -238,13 +214,14 @@ void Form1::contextMenuEvent(QContextMenuEvent* event)
 void Form1::undo()
 {
     const qsizetype from = lastMoveToTakeBack();
-    if (!isEnabled() || from < 0)
+    if (isOver() || from < 0)
         return;
-    clearHint();
+    hintThinker.stop();
+    hintMarker.clear();
     const qsizetype count = record.size() - from;
     while (record.size() > from)
         takeBackLastMove();
-    announce(count == 1 ? tr("1 move taken back.") : tr("%n moves taken back.", nullptr, int(count)));
+    announce(Speech::takenBack(static_cast<int>(count)));
     turnPassed();
 }
 
@@ -254,71 +231,47 @@ void Form1::takeBackLastMove()
 {
     const int c = record.takeLast();
     const int h = height[c] - 1;
-    if (isColumnClosed(c))
-        openColumn(c);
     turn = static_cast<quint8>(board[c][h]);
     board[c][h] = 0;
     height[c] = static_cast<qint16>(h);
     Shp[c][h]->setFill(emptyHole);
+    showColumnOpen(c);
     describeColumn(c);
     showTurnOf(turn);
 }
 
 void Form1::hint()
 {
-    if (!isEnabled() || isComputersTurn())
+    if (isOver() || isComputersTurn())
         return;
-    // Most hints come at once from the book or a short search; a position
-    // far from both can take the engine a while, which the pointer shows.
-    setCursor(Qt::BusyCursor);
-    hintThinker.think(record, engine::Level::hard, [this](int c) { showHint(c); });
-}
-
-// The hint shows as a ring in the mover's colour in the hole the disc would
-// fill, until the next move, a take-back or a new hint, or for hintShownFor.
-void Form1::showHint(int c)
-{
-    unsetCursor();
-    if (hintedHole)
-        hintedHole->setRing({});
-    hintedHole = Shp[c][height[c]];
-    hintedHole->setRing(turn == 1 ? red : blue);
-    announce(tr("Hint: column %1").arg(c));
-    runtime::runAfter(hintShownFor, this, [this, shown = ++hintsShown] {
-        if (shown == hintsShown && hintedHole) {
-            hintedHole->setRing({});
-            hintedHole = nullptr;
-        }
+    hintMarker.waitForHint();
+    hintThinker.think(record, engine::Level::hard, [this](int c) {
+        hintMarker.mark(*Shp[c][height[c]], turn == 1 ? red : blue);
+        announce(Speech::hint(c));
     });
 }
 
-void Form1::clearHint()
+void Form1::showOutcomes(bool shown)
 {
-    hintThinker.stop();
-    unsetCursor();
-    if (hintedHole)
-        hintedHole->setRing({});
-    hintedHole = nullptr;
+    outcomesAction->setChecked(shown);
+    outcomes.setOn(shown);
+    announce({});
 }
 
 // Screen readers read the board from the controls' names, which follow the game.
 void Form1::describeColumn(int c)
 {
-    lblcover[c][0]->setAccessibleName(columnSpeech(c, height[c]));
+    lblcover[c][0]->setAccessibleName(Speech::column(c, height[c]));
     for (int r = 0; r < rows; ++r)
-        Shp[c][r]->setAccessibleName(cellSpeech(c, r, board[c][r]));
+        Shp[c][r]->setAccessibleName(Speech::cell(c, r, board[c][r]));
 }
 
 // What just happened, for screen readers: the board's description says it
 // after what the keys do.
 void Form1::announce(const QString& news)
 {
-    QStringList description{ keysSpeech() };
-    if (!news.isEmpty())
-        description << news;
-    if (isEnabled() && isComputersTurn())
-        description << tr("Computer is thinking.");
-    setAccessibleDescription(description.join(u' '));
+    setAccessibleDescription(
+        Speech::boardDescription(news, !isOver() && isComputersTurn(), outcomes.isOn() && !isOver()));
 }
 
 void Form1::win()
@@ -326,7 +279,7 @@ void Form1::win()
     scanLines(board, winner);
     bool full = true;
     for (int c = 1; c <= columns; ++c)
-        full = full && isColumnClosed(c);
+        full = full && isColumnFull(c);
     if (full)
         winner[3] = true;
 
@@ -378,29 +331,21 @@ void Form1::showTurnOf(int player)
     lblplayer2->setVisible(player != 1);
 }
 
-// Whoever is to move now: the actions follow, and so does the computer.
+// Whoever is to move now: the actions follow, the outcomes shown, and the
+// computer.
 void Form1::turnPassed()
 {
-    undoAction->setEnabled(isEnabled() && lastMoveToTakeBack() >= 0);
-    hintAction->setEnabled(isEnabled() && !isComputersTurn());
+    undoAction->setEnabled(!isOver() && lastMoveToTakeBack() >= 0);
+    hintAction->setEnabled(!isOver() && !isComputersTurn());
+    outcomes.follow(record, height, !isOver() && !isComputersTurn());
     emit turnChanged(turn);
 }
 
-void Form1::closeColumn(int c)
+// A full column's click areas go away, so that its holes take no clicks.
+void Form1::showColumnOpen(int c)
 {
     for (runtime::ClickArea* area : lblcover[c])
-        area->hide();
-}
-
-void Form1::openColumn(int c)
-{
-    for (runtime::ClickArea* area : lblcover[c])
-        area->show();
-}
-
-bool Form1::isColumnClosed(int c) const
-{
-    return lblcover[c][0]->isHidden();
+        area->setVisible(!isColumnFull(c));
 }
 
 // Who made move i of the record: players alternate, and the last move was

@@ -2,10 +2,13 @@
 #pragma once
 
 #include "board/heldkeys.h"
+#include "board/hintmarker.h"
+#include "board/layout.h"
 #include "board/lines.h"
-#include "board/thinker.h"
+#include "board/outcomesview.h"
 #include "gameover/gameover.h"
 #include "runtime/windowinstance.h"
+#include "thinker/thinker.h"
 
 #include <QList>
 #include <QWidget>
@@ -22,8 +25,8 @@ class Shape;
 
 // The board window. It holds the whole state of the one game a run plays,
 // lays out the board, drops a disc for every column click and decides,
-// after each drop, whether the game is over. Moves can be taken back, and
-// the engine can be asked for a hint.
+// after each drop, whether the game is over. Moves can be taken back; a
+// hint, and what each column leads to, come from the engine.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -44,7 +47,7 @@ public:
     // played so far in order, whose turn it is, and whether the game is over.
     const QList<int>& moves() const { return record; }
     int playerToMove() const { return turn; }
-    bool isOver() const { return !isEnabled(); }
+    bool isOver() const { return winner[1] || winner[2] || winner[3]; }
 
     // Takes back the last move, and against the computer its reply too, so
     // that the person is to move again; does nothing when there is no such
@@ -53,9 +56,14 @@ public:
     // Marks the hole where the engine's best move for the player to move
     // would land, for a while; against the computer, only on the person's turn.
     void hint();
+    // Shows or hides what each column leads to.
+    void showOutcomes(bool shown);
+    bool outcomesShown() const { return outcomes.isOn(); }
     // Drops a disc in column c (1 to 7) by clicking its click area, the road
     // a person's click takes; how the computer plays.
     void clickColumn(int c);
+    // Whether the engine is at work for the board: a hint, or outcomes.
+    bool isThinking() const { return !hintThinker.isIdle() || outcomes.isWorking(); }
 
 signals:
     // The player to move changed, after a move or a take-back, or was first
@@ -80,13 +88,10 @@ private:
     void showGameover();
     void markLines();
     void showTurnOf(int player);
+    void showColumnOpen(int c);
     void turnPassed();
     void announce(const QString& news);
-    void showHint(int c);
-    void clearHint();
-    void closeColumn(int c);
-    void openColumn(int c);
-    bool isColumnClosed(int c) const;
+    bool isColumnFull(int c) const { return height[c] >= game::rows; }
     int moverOf(qsizetype move) const;
     qsizetype lastMoveToTakeBack() const;
     bool isComputersTurn() const;
@@ -109,10 +114,11 @@ private:
     std::array<std::array<runtime::ClickArea*, 6>, 8> lblcover{};
     QAction* undoAction = nullptr;
     QAction* hintAction = nullptr;
+    QAction* outcomesAction = nullptr;
 
     HeldKeys heldKeys;
     Thinker hintThinker;
-    runtime::Shape* hintedHole = nullptr;
-    int hintsShown = 0;
+    HintMarker hintMarker{ *this };
+    OutcomesView outcomes{ Shp, lblcover, this };
     runtime::WindowInstance<Gameover> gameover;
 };

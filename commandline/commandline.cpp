@@ -145,8 +145,9 @@ public:
                   "are accepted too.\n"
                   "\n"
                   "Playing: click a hole, or press 1 to 7, to drop a disc in that column.\n"
-                  "Ctrl+Z or Backspace takes a move back; H shows a hint. The right\n"
-                  "button, the Menu key or Shift+F10 opens a menu with both.\n");
+                  "Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what\n"
+                  "each column leads to. The right button, the Menu key or Shift+F10\n"
+                  "opens a menu with all three.\n");
     }
 
     static QString complaint(const Reading& reading)

@@ -32,6 +32,12 @@ void ComputerPlayer::takeTurn()
         m_paused = false;
         playWhenReady();
     });
+    // The weaker levels' choices vary from game to game through the
+    // program's random source, which is asked when they are first needed.
+    if (!m_seeded) {
+        m_thinker.seed(static_cast<std::uint64_t>(runtime::nextRandom() * 9007199254740992.0));
+        m_seeded = true;
+    }
     m_thinker.think(m_board.moves(), m_level, [this](int column) {
         m_column = column;
         playWhenReady();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/thinker.h"
+#include "thinker/thinker.h"
 #include "engine/level.h"
 
 #include <QObject>
@@ -39,4 +39,5 @@ private:
     bool m_paused = false;
     QList<int> m_position; // the moves of the position being thought about
     int m_column = 0;      // the column found, 0 while none is
+    bool m_seeded = false;
 };

@@ -35,4 +35,22 @@ std::optional<Choice> Engine::perfectChoice(const Position& position, const std:
     return choice;
 }
 
+std::optional<int> Engine::columnScore(const Position& position, int column, const std::atomic<bool>& stop)
+{
+    if (position.isWinningMove(column))
+        return winNowScore(position.moves());
+    Position next = position;
+    next.play(column);
+    if (next.isFull())
+        return 0;
+    if (const std::optional<Choice> known = m_book.lookup(next))
+        return -known->score;
+    Search search(m_table, &stop);
+    const std::optional<int> score = search.solve(next);
+    m_nodes += search.nodes();
+    if (!score)
+        return std::nullopt;
+    return -*score;
+}
+
 } // namespace engine

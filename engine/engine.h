@@ -38,6 +38,10 @@ public:
     // Perfect play's choice and score, from the book when it has the
     // position, by search otherwise; nothing when stopped.
     std::optional<Choice> perfectChoice(const Position& position, const std::atomic<bool>& stop);
+    // What the side to move scores by playing this open column under
+    // perfect play, from the book when it has the position after it, by
+    // search otherwise; nothing when stopped.
+    std::optional<int> columnScore(const Position& position, int column, const std::atomic<bool>& stop);
 
     // Forgets what the table has learnt.
     void clearTable() { m_table.clear(); }

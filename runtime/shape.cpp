@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace runtime {
 namespace {
 
@@ -44,6 +46,15 @@ void Shape::setRing(const QColor& ring)
     update();
 }
 
+void Shape::setCaption(const QString& caption, const QColor& colour)
+{
+    if (caption == m_caption && colour == m_captionColour)
+        return;
+    m_caption = caption;
+    m_captionColour = colour;
+    update();
+}
+
 void Shape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -53,14 +64,23 @@ void Shape::paintEvent(QPaintEvent*)
     // Inset by half the pen so the outline stays inside the widget.
     const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.drawEllipse(outline);
-    if (!m_ring.isValid())
-        return;
-    // A ring a twelfth of the circle wide, halfway between its edge and centre.
-    const qreal width = outline.width() / 12;
-    const qreal inset = outline.width() / 4 - width / 2;
-    painter.setPen(QPen(m_ring, width));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(outline.adjusted(inset, inset, -inset, -inset));
+    if (m_ring.isValid()) {
+        // A ring a twelfth of the circle wide, halfway between its edge and centre.
+        const qreal width = outline.width() / 12;
+        const qreal inset = outline.width() / 4 - width / 2;
+        painter.setPen(QPen(m_ring, width));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(outline.adjusted(inset, inset, -inset, -inset));
+    }
+    if (!m_caption.isEmpty()) {
+        // Sized to the circle: three characters fit inside a ring.
+        QFont bold = font();
+        bold.setBold(true);
+        bold.setPixelSize(std::max(1, height() * 3 / 10));
+        painter.setFont(bold);
+        painter.setPen(m_captionColour);
+        painter.drawText(rect(), Qt::AlignCenter, m_caption);
+    }
 }
 
 } // namespace runtime

@@ -22,12 +22,19 @@ public:
     QColor ring() const { return m_ring; }
     void setRing(const QColor& ring);
 
+    // A few characters in the middle of the circle, bold, in a colour of
+    // their own; empty, the default, for none.
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption, const QColor& colour);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor m_fill;
     QColor m_ring;
+    QString m_caption;
+    QColor m_captionColour;
 };
 
 } // namespace runtime

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the screenshot that the README and software centres show: the real
-// board window, started as the program starts it and played by clicks at its
-// cells, rendered offscreen at twice the normal scale.
+// Writes the screenshots that the README and software centres show: the
+// real board window, started as the program starts it and played by clicks
+// at its cells, rendered offscreen at twice the normal scale; and, when a
+// second file is named, the same board showing what each column leads to.
 #include "board/form1.h"
 #include "board/layout.h"
 #include "runtime/program.h"
 #include "runtime/services.h"
-#include "support/scripted.h"
+#include "runtime/scripted.h"
 
 #include <QPixmap>
 #include <QTest>
@@ -17,24 +18,44 @@
 namespace {
 
 // Eleven moves into a game: red has three in the bottom row and blue is to move.
-constexpr std::array moves{ 4, 4, 3, 5, 5, 3, 4, 6, 2, 3, 5 };
+constexpr std::array gameMoves{ 4, 4, 3, 5, 5, 3, 4, 6, 2, 3, 5 };
+// Twelve moves into another, where red's columns lead to wins, a draw and losses.
+constexpr std::array outcomeMoves{ 4, 2, 4, 4, 6, 7, 3, 5, 3, 5, 5, 6 };
 
-bool play(Form1& window)
+template <std::size_t N>
+bool play(Form1& window, const std::array<int, N>& moves)
 {
     if (!QTest::qWaitForWindowExposed(&window))
         return false;
     for (int c : moves)
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                           game::cellArea(c, game::rows - 1).center());
-    return window.isEnabled(); // the game must still be in progress
+    return !window.isOver();
+}
+
+bool save(Form1& window, const char* path)
+{
+    if (window.grab().save(QString::fromLocal8Bit(path)))
+        return true;
+    std::fprintf(stderr, "vantrel-screenshot: cannot write %s\n", path);
+    return false;
+}
+
+// The outcomes come from the engine, off this thread.
+void showOutcomes(Form1& window)
+{
+    QTest::keyClick(&window, Qt::Key_A);
+    while (window.isThinking())
+        QTest::qWait(10);
+    QCoreApplication::sendPostedEvents();
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fputs("usage: vantrel-screenshot FILE.png\n", stderr);
+    if (argc != 2 && argc != 3) {
+        std::fputs("usage: vantrel-screenshot FILE.png [OUTCOMES.png]\n", stderr);
         return 2;
     }
     // The same picture on any machine, with or without a display.
@@ -42,22 +63,30 @@ int main(int argc, char** argv)
     qputenv("QT_SCALE_FACTOR", "2");
     runtime::Application application(argc, argv);
 
-    Form1 window;
-    {
+    Form1 window, outcomes;
+    for (Form1* board : { &window, &outcomes }) {
         ScriptedPrompt names({ QStringLiteral("Mira"), QStringLiteral("Tomas") });
         ScriptedRandom draw({ firstMoveBy(1) });
         const runtime::StandIn namesStandIn(&names);
         const runtime::StandIn drawStandIn(&draw);
-        window.load();
+        board->load();
     }
     window.show();
-    if (!play(window)) {
+    if (!play(window, gameMoves)) {
         std::fputs("vantrel-screenshot: the game did not play as scripted\n", stderr);
         return 1;
     }
-    if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
-        std::fprintf(stderr, "vantrel-screenshot: cannot write %s\n", argv[1]);
+    if (!save(window, argv[1]))
         return 1;
+    if (argc == 3) {
+        outcomes.show();
+        if (!play(outcomes, outcomeMoves)) {
+            std::fputs("vantrel-screenshot: the game did not play as scripted\n", stderr);
+            return 1;
+        }
+        showOutcomes(outcomes);
+        if (!save(outcomes, argv[2]))
+            return 1;
     }
     return 0;
 }

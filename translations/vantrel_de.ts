@@ -4,42 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
-A board game: drop discs in turn and be the first to line up four.
-
-Options:
-  -h, --help          Show this help and exit.
-  -v, --version       Show the version and exit.
-  --computer[=LEVEL]  Play against the computer, which plays blue.
-                      LEVEL is easy, medium (the default) or hard;
-                      hard plays perfectly.
-
-Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
-are accepted too.
-
-Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint. The right
-button, the Menu key or Shift+F10 opens a menu with both.
-</source>
-        <translation>Aufruf: vantrel [--computer[=LEVEL]] [Qt-Optionen]
-Brettspiel: reihum Steine einwerfen und als Erster vier in eine Reihe bringen.
-
-Optionen:
-  -h, --help          Diese Hilfe anzeigen und beenden.
-  -v, --version       Die Version anzeigen und beenden.
-  --computer[=LEVEL]  Gegen den Computer spielen, der mit Blau spielt.
-                      LEVEL ist easy, medium (Voreinstellung) oder hard;
-                      hard spielt fehlerlos.
-
-Die Qt-eigenen Optionen wie -platform NAME, -style NAME und -reverse werden
-ebenfalls akzeptiert.
-
-Spielen: ein Feld anklicken oder 1 bis 7 drücken, um einen Stein in diese Spalte
-zu werfen. Ctrl+Z oder Backspace nimmt einen Zug zurück; H zeigt einen Tipp.
-Rechte Maustaste, Menütaste oder Shift+F10 öffnet ein Menü mit beidem.
-</translation>
-    </message>
-    <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
         <translation>vantrel: unbekannte Option &apos;%1&apos;</translation>
     </message>
@@ -62,6 +26,44 @@ Rechte Maustaste, Menütaste oder Shift+F10 öffnet ein Menü mit beidem.
     <message>
         <source>vantrel: option &apos;%1&apos; takes no value</source>
         <translation>vantrel: Option &apos;%1&apos; nimmt keinen Wert an</translation>
+    </message>
+    <message>
+        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+A board game: drop discs in turn and be the first to line up four.
+
+Options:
+  -h, --help          Show this help and exit.
+  -v, --version       Show the version and exit.
+  --computer[=LEVEL]  Play against the computer, which plays blue.
+                      LEVEL is easy, medium (the default) or hard;
+                      hard plays perfectly.
+
+Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
+are accepted too.
+
+Playing: click a hole, or press 1 to 7, to drop a disc in that column.
+Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
+each column leads to. The right button, the Menu key or Shift+F10
+opens a menu with all three.
+</source>
+        <translation>Aufruf: vantrel [--computer[=LEVEL]] [Qt-Optionen]
+Brettspiel: reihum Steine einwerfen und als Erster vier in eine Reihe bringen.
+
+Optionen:
+  -h, --help          Diese Hilfe anzeigen und beenden.
+  -v, --version       Die Version anzeigen und beenden.
+  --computer[=LEVEL]  Gegen den Computer spielen, der mit Blau spielt.
+                      LEVEL ist easy, medium (Voreinstellung) oder hard;
+                      hard spielt fehlerlos.
+
+Die Qt-eigenen Optionen wie -platform NAME, -style NAME und -reverse werden
+ebenfalls akzeptiert.
+
+Spielen: ein Feld anklicken oder 1 bis 7 drücken, um einen Stein in diese Spalte
+zu werfen. Ctrl+Z oder Backspace nimmt einen Zug zurück; H zeigt einen Tipp;
+A zeigt, wohin jede Spalte führt. Rechte Maustaste, Menütaste oder Shift+F10
+öffnet ein Menü mit allen dreien.
+</translation>
     </message>
 </context>
 <context>
@@ -96,10 +98,6 @@ Rechte Maustaste, Menütaste oder Shift+F10 öffnet ein Menü mit beidem.
     <message>
         <source>Column %1, row %2, empty</source>
         <translation>Spalte %1, Reihe %2, leer</translation>
-    </message>
-    <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation>Die Tasten 1 bis 7 werfen einen Stein in die jeweilige Spalte; Ctrl+Z nimmt einen Zug zurück; H zeigt einen Tipp.</translation>
     </message>
     <message>
         <source>Plays red</source>
@@ -171,6 +169,44 @@ Rechte Maustaste, Menütaste oder Shift+F10 öffnet ein Menü mit beidem.
     <message>
         <source>Computer is thinking.</source>
         <translation>Der Computer denkt nach.</translation>
+    </message>
+    <message>
+        <source>Show Outcomes</source>
+        <translation>Ergebnisse zeigen</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
+        <translation>Die Tasten 1 bis 7 werfen einen Stein in die jeweilige Spalte; Ctrl+Z nimmt einen Zug zurück; H zeigt einen Tipp; A zeigt, wohin jede Spalte führt.</translation>
+    </message>
+    <message>
+        <source>Wins in 1 move</source>
+        <translation>Gewinnt in 1 Zug</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wins in %n moves</source>
+        <translation>
+            <numerusform>Gewinnt in %n Zug</numerusform>
+            <numerusform>Gewinnt in %n Zügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loses in 1 move</source>
+        <translation>Verliert in 1 Zug</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loses in %n moves</source>
+        <translation>
+            <numerusform>Verliert in %n Zug</numerusform>
+            <numerusform>Verliert in %n Zügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>Outcomes are shown on the columns.</source>
+        <translation>Die Ergebnisse stehen an den Spalten.</translation>
     </message>
 </context>
 <context>

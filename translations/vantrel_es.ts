@@ -4,42 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
-A board game: drop discs in turn and be the first to line up four.
-
-Options:
-  -h, --help          Show this help and exit.
-  -v, --version       Show the version and exit.
-  --computer[=LEVEL]  Play against the computer, which plays blue.
-                      LEVEL is easy, medium (the default) or hard;
-                      hard plays perfectly.
-
-Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
-are accepted too.
-
-Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint. The right
-button, the Menu key or Shift+F10 opens a menu with both.
-</source>
-        <translation>Uso: vantrel [--computer[=LEVEL]] [opciones de Qt]
-Un juego de tablero: suelta fichas por turnos y sé el primero en alinear cuatro.
-
-Opciones:
-  -h, --help          Muestra esta ayuda y sale.
-  -v, --version       Muestra la versión y sale.
-  --computer[=LEVEL]  Juega contra el ordenador, que juega con las azules.
-                      LEVEL es easy, medium (predeterminado) o hard;
-                      hard juega a la perfección.
-
-Las opciones propias de Qt, como -platform NAME, -style NAME y -reverse,
-también se aceptan.
-
-Cómo jugar: haz clic en una casilla, o pulsa de 1 a 7, para soltar una ficha en
-esa columna. Ctrl+Z o Backspace deshace una jugada; H muestra una pista. El
-botón derecho, la tecla Menú o Shift+F10 abren un menú con ambas opciones.
-</translation>
-    </message>
-    <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
         <translation>vantrel: opción desconocida &apos;%1&apos;</translation>
     </message>
@@ -62,6 +26,44 @@ botón derecho, la tecla Menú o Shift+F10 abren un menú con ambas opciones.
     <message>
         <source>vantrel: option &apos;%1&apos; takes no value</source>
         <translation>vantrel: la opción &apos;%1&apos; no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+A board game: drop discs in turn and be the first to line up four.
+
+Options:
+  -h, --help          Show this help and exit.
+  -v, --version       Show the version and exit.
+  --computer[=LEVEL]  Play against the computer, which plays blue.
+                      LEVEL is easy, medium (the default) or hard;
+                      hard plays perfectly.
+
+Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
+are accepted too.
+
+Playing: click a hole, or press 1 to 7, to drop a disc in that column.
+Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
+each column leads to. The right button, the Menu key or Shift+F10
+opens a menu with all three.
+</source>
+        <translation>Uso: vantrel [--computer[=LEVEL]] [opciones de Qt]
+Un juego de tablero: suelta fichas por turnos y sé el primero en alinear cuatro.
+
+Opciones:
+  -h, --help          Muestra esta ayuda y sale.
+  -v, --version       Muestra la versión y sale.
+  --computer[=LEVEL]  Juega contra el ordenador, que juega con las azules.
+                      LEVEL es easy, medium (predeterminado) o hard;
+                      hard juega a la perfección.
+
+Las opciones propias de Qt, como -platform NAME, -style NAME y -reverse,
+también se aceptan.
+
+Cómo jugar: haz clic en una casilla, o pulsa de 1 a 7, para soltar una ficha en
+esa columna. Ctrl+Z o Backspace deshace una jugada; H muestra una pista; A
+muestra adónde lleva cada columna. El botón derecho, la tecla Menú o Shift+F10
+abren un menú con las tres opciones.
+</translation>
     </message>
 </context>
 <context>
@@ -96,10 +98,6 @@ botón derecho, la tecla Menú o Shift+F10 abren un menú con ambas opciones.
     <message>
         <source>Column %1, row %2, empty</source>
         <translation>Columna %1, fila %2, vacía</translation>
-    </message>
-    <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation>Las teclas del 1 al 7 sueltan una ficha en esa columna; Ctrl+Z deshace una jugada; H muestra una pista.</translation>
     </message>
     <message>
         <source>Plays red</source>
@@ -171,6 +169,44 @@ botón derecho, la tecla Menú o Shift+F10 abren un menú con ambas opciones.
     <message>
         <source>Computer is thinking.</source>
         <translation>El ordenador está pensando.</translation>
+    </message>
+    <message>
+        <source>Show Outcomes</source>
+        <translation>Mostrar desenlaces</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
+        <translation>Las teclas del 1 al 7 sueltan una ficha en esa columna; Ctrl+Z deshace una jugada; H muestra una pista; A muestra adónde lleva cada columna.</translation>
+    </message>
+    <message>
+        <source>Wins in 1 move</source>
+        <translation>Gana en 1 jugada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wins in %n moves</source>
+        <translation>
+            <numerusform>Gana en %n jugada</numerusform>
+            <numerusform>Gana en %n jugadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loses in 1 move</source>
+        <translation>Pierde en 1 jugada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loses in %n moves</source>
+        <translation>
+            <numerusform>Pierde en %n jugada</numerusform>
+            <numerusform>Pierde en %n jugadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Empata</translation>
+    </message>
+    <message>
+        <source>Outcomes are shown on the columns.</source>
+        <translation>Los desenlaces se muestran en las columnas.</translation>
     </message>
 </context>
 <context>

@@ -4,42 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
-A board game: drop discs in turn and be the first to line up four.
-
-Options:
-  -h, --help          Show this help and exit.
-  -v, --version       Show the version and exit.
-  --computer[=LEVEL]  Play against the computer, which plays blue.
-                      LEVEL is easy, medium (the default) or hard;
-                      hard plays perfectly.
-
-Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
-are accepted too.
-
-Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint. The right
-button, the Menu key or Shift+F10 opens a menu with both.
-</source>
-        <translation>Usage&#xa0;: vantrel [--computer[=LEVEL]] [options de Qt]
-Jeu de plateau&#xa0;: lâchez vos jetons tour à tour et alignez-en quatre le premier.
-
-Options&#xa0;:
-  -h, --help          Afficher cette aide et quitter.
-  -v, --version       Afficher la version et quitter.
-  --computer[=LEVEL]  Jouer contre l&apos;ordinateur, qui joue en bleu.
-                      LEVEL vaut easy, medium (par défaut) ou hard&#xa0;;
-                      hard joue parfaitement.
-
-Les options propres à Qt, comme -platform NAME, -style NAME et -reverse,
-sont aussi acceptées.
-
-Pour jouer&#xa0;: cliquez sur une case ou tapez 1 à 7 pour faire tomber un jeton
-dans cette colonne. Ctrl+Z ou Backspace annule un coup&#xa0;; H affiche un indice.
-Le bouton droit, la touche Menu ou Shift+F10 ouvre un menu proposant les deux.
-</translation>
-    </message>
-    <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
         <translation>vantrel: option inconnue &apos;%1&apos;</translation>
     </message>
@@ -62,6 +26,44 @@ Le bouton droit, la touche Menu ou Shift+F10 ouvre un menu proposant les deux.
     <message>
         <source>vantrel: option &apos;%1&apos; takes no value</source>
         <translation>vantrel: l&apos;option &apos;%1&apos; n&apos;accepte pas de valeur</translation>
+    </message>
+    <message>
+        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+A board game: drop discs in turn and be the first to line up four.
+
+Options:
+  -h, --help          Show this help and exit.
+  -v, --version       Show the version and exit.
+  --computer[=LEVEL]  Play against the computer, which plays blue.
+                      LEVEL is easy, medium (the default) or hard;
+                      hard plays perfectly.
+
+Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
+are accepted too.
+
+Playing: click a hole, or press 1 to 7, to drop a disc in that column.
+Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
+each column leads to. The right button, the Menu key or Shift+F10
+opens a menu with all three.
+</source>
+        <translation>Usage : vantrel [--computer[=LEVEL]] [options de Qt]
+Jeu de plateau : lâchez vos jetons tour à tour et alignez-en quatre le premier.
+
+Options :
+  -h, --help          Afficher cette aide et quitter.
+  -v, --version       Afficher la version et quitter.
+  --computer[=LEVEL]  Jouer contre l&apos;ordinateur, qui joue en bleu.
+                      LEVEL vaut easy, medium (par défaut) ou hard ;
+                      hard joue parfaitement.
+
+Les options propres à Qt, comme -platform NAME, -style NAME et -reverse,
+sont aussi acceptées.
+
+Pour jouer : cliquez sur une case ou tapez 1 à 7 pour faire tomber un jeton
+dans cette colonne. Ctrl+Z ou Backspace annule un coup ; H affiche un indice ;
+A montre où mène chaque colonne. Le bouton droit, la touche Menu ou Shift+F10
+ouvre un menu proposant les trois.
+</translation>
     </message>
 </context>
 <context>
@@ -96,10 +98,6 @@ Le bouton droit, la touche Menu ou Shift+F10 ouvre un menu proposant les deux.
     <message>
         <source>Column %1, row %2, empty</source>
         <translation>Colonne %1, ligne %2, vide</translation>
-    </message>
-    <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation>Les touches 1 à 7 font tomber un jeton dans la colonne correspondante&#xa0;; Ctrl+Z annule un coup&#xa0;; H affiche un indice.</translation>
     </message>
     <message>
         <source>Plays red</source>
@@ -171,6 +169,44 @@ Le bouton droit, la touche Menu ou Shift+F10 ouvre un menu proposant les deux.
     <message>
         <source>Computer is thinking.</source>
         <translation>L&apos;ordinateur réfléchit.</translation>
+    </message>
+    <message>
+        <source>Show Outcomes</source>
+        <translation>Montrer les issues</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
+        <translation>Les touches 1 à 7 font tomber un jeton dans la colonne correspondante ; Ctrl+Z annule un coup ; H affiche un indice ; A montre où mène chaque colonne.</translation>
+    </message>
+    <message>
+        <source>Wins in 1 move</source>
+        <translation>Gagne en 1 coup</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wins in %n moves</source>
+        <translation>
+            <numerusform>Gagne en %n coup</numerusform>
+            <numerusform>Gagne en %n coups</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loses in 1 move</source>
+        <translation>Perd en 1 coup</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loses in %n moves</source>
+        <translation>
+            <numerusform>Perd en %n coup</numerusform>
+            <numerusform>Perd en %n coups</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Match nul</translation>
+    </message>
+    <message>
+        <source>Outcomes are shown on the columns.</source>
+        <translation>Les issues sont affichées sur les colonnes.</translation>
     </message>
 </context>
 <context>

@@ -4,42 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
-A board game: drop discs in turn and be the first to line up four.
-
-Options:
-  -h, --help          Show this help and exit.
-  -v, --version       Show the version and exit.
-  --computer[=LEVEL]  Play against the computer, which plays blue.
-                      LEVEL is easy, medium (the default) or hard;
-                      hard plays perfectly.
-
-Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
-are accepted too.
-
-Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint. The right
-button, the Menu key or Shift+F10 opens a menu with both.
-</source>
-        <translation>Uso: vantrel [--computer[=LEVEL]] [opzioni di Qt]
-Un gioco da tavolo: fai cadere le pedine a turno e allineane quattro per primo.
-
-Opzioni:
-  -h, --help          Mostra questo aiuto ed esce.
-  -v, --version       Mostra la versione ed esce.
-  --computer[=LEVEL]  Gioca contro il computer, che gioca con il blu.
-                      LEVEL è easy, medium (predefinito) o hard;
-                      hard gioca alla perfezione.
-
-Sono accettate anche le opzioni proprie di Qt, come -platform NAME,
--style NAME e -reverse.
-
-Per giocare: fai clic su una casella o premi da 1 a 7 per far cadere una pedina
-nella colonna. Ctrl+Z o Backspace annulla una mossa; H mostra un suggerimento.
-Il pulsante destro, il tasto Menu o Shift+F10 aprono un menu con entrambi.
-</translation>
-    </message>
-    <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
         <translation>vantrel: opzione sconosciuta &apos;%1&apos;</translation>
     </message>
@@ -62,6 +26,44 @@ Il pulsante destro, il tasto Menu o Shift+F10 aprono un menu con entrambi.
     <message>
         <source>vantrel: option &apos;%1&apos; takes no value</source>
         <translation>vantrel: l&apos;opzione &apos;%1&apos; non accetta valori</translation>
+    </message>
+    <message>
+        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+A board game: drop discs in turn and be the first to line up four.
+
+Options:
+  -h, --help          Show this help and exit.
+  -v, --version       Show the version and exit.
+  --computer[=LEVEL]  Play against the computer, which plays blue.
+                      LEVEL is easy, medium (the default) or hard;
+                      hard plays perfectly.
+
+Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
+are accepted too.
+
+Playing: click a hole, or press 1 to 7, to drop a disc in that column.
+Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
+each column leads to. The right button, the Menu key or Shift+F10
+opens a menu with all three.
+</source>
+        <translation>Uso: vantrel [--computer[=LEVEL]] [opzioni di Qt]
+Un gioco da tavolo: fai cadere le pedine a turno e allineane quattro per primo.
+
+Opzioni:
+  -h, --help          Mostra questo aiuto ed esce.
+  -v, --version       Mostra la versione ed esce.
+  --computer[=LEVEL]  Gioca contro il computer, che gioca con il blu.
+                      LEVEL è easy, medium (predefinito) o hard;
+                      hard gioca alla perfezione.
+
+Sono accettate anche le opzioni proprie di Qt, come -platform NAME,
+-style NAME e -reverse.
+
+Per giocare: fai clic su una casella o premi da 1 a 7 per far cadere una pedina
+nella colonna. Ctrl+Z o Backspace annulla una mossa; H mostra un suggerimento;
+A mostra dove porta ogni colonna. Il pulsante destro, il tasto Menu o
+Shift+F10 aprono un menu con tutti e tre.
+</translation>
     </message>
 </context>
 <context>
@@ -96,10 +98,6 @@ Il pulsante destro, il tasto Menu o Shift+F10 aprono un menu con entrambi.
     <message>
         <source>Column %1, row %2, empty</source>
         <translation>Colonna %1, riga %2, vuota</translation>
-    </message>
-    <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation>I tasti da 1 a 7 fanno cadere una pedina nella colonna corrispondente; Ctrl+Z annulla una mossa; H mostra un suggerimento.</translation>
     </message>
     <message>
         <source>Plays red</source>
@@ -171,6 +169,44 @@ Il pulsante destro, il tasto Menu o Shift+F10 aprono un menu con entrambi.
     <message>
         <source>Computer is thinking.</source>
         <translation>Il computer sta pensando.</translation>
+    </message>
+    <message>
+        <source>Show Outcomes</source>
+        <translation>Mostra esiti</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
+        <translation>I tasti da 1 a 7 fanno cadere una pedina nella colonna corrispondente; Ctrl+Z annulla una mossa; H mostra un suggerimento; A mostra dove porta ogni colonna.</translation>
+    </message>
+    <message>
+        <source>Wins in 1 move</source>
+        <translation>Vince in 1 mossa</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wins in %n moves</source>
+        <translation>
+            <numerusform>Vince in %n mossa</numerusform>
+            <numerusform>Vince in %n mosse</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loses in 1 move</source>
+        <translation>Perde in 1 mossa</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loses in %n moves</source>
+        <translation>
+            <numerusform>Perde in %n mossa</numerusform>
+            <numerusform>Perde in %n mosse</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Pareggia</translation>
+    </message>
+    <message>
+        <source>Outcomes are shown on the columns.</source>
+        <translation>Gli esiti sono mostrati sulle colonne.</translation>
     </message>
 </context>
 <context>

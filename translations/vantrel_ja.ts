@@ -4,42 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
-A board game: drop discs in turn and be the first to line up four.
-
-Options:
-  -h, --help          Show this help and exit.
-  -v, --version       Show the version and exit.
-  --computer[=LEVEL]  Play against the computer, which plays blue.
-                      LEVEL is easy, medium (the default) or hard;
-                      hard plays perfectly.
-
-Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
-are accepted too.
-
-Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint. The right
-button, the Menu key or Shift+F10 opens a menu with both.
-</source>
-        <translation>使い方: vantrel [--computer[=LEVEL]] [Qt のオプション]
-ボードゲーム: 交互にコマを落とし、先に4つ並べたほうが勝ちです。
-
-オプション:
-  -h, --help          このヘルプを表示して終了します。
-  -v, --version       バージョンを表示して終了します。
-  --computer[=LEVEL]  コンピューターと対戦します (コンピューターは青)。
-                      LEVEL は easy、medium (既定) または hard です。
-                      hard ではコンピューターはミスをしません。
-
-Qt 自体のオプション (-platform NAME、-style NAME、-reverse など) も
-使用できます。
-
-遊び方: マスをクリックするか、1から7のキーを押すと、その列にコマを
-落とします。Ctrl+Z または Backspace で1手戻し、H でヒントを表示します。
-右ボタン、メニューキー、Shift+F10 で、この2つを含むメニューを開きます。
-</translation>
-    </message>
-    <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
         <translation>vantrel: 不明なオプション &apos;%1&apos;</translation>
     </message>
@@ -62,6 +26,44 @@ Qt 自体のオプション (-platform NAME、-style NAME、-reverse など) も
     <message>
         <source>vantrel: option &apos;%1&apos; takes no value</source>
         <translation>vantrel: オプション &apos;%1&apos; は値を取りません</translation>
+    </message>
+    <message>
+        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+A board game: drop discs in turn and be the first to line up four.
+
+Options:
+  -h, --help          Show this help and exit.
+  -v, --version       Show the version and exit.
+  --computer[=LEVEL]  Play against the computer, which plays blue.
+                      LEVEL is easy, medium (the default) or hard;
+                      hard plays perfectly.
+
+Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
+are accepted too.
+
+Playing: click a hole, or press 1 to 7, to drop a disc in that column.
+Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
+each column leads to. The right button, the Menu key or Shift+F10
+opens a menu with all three.
+</source>
+        <translation>使い方: vantrel [--computer[=LEVEL]] [Qt のオプション]
+ボードゲーム: 交互にコマを落とし、先に4つ並べたほうが勝ちです。
+
+オプション:
+  -h, --help          このヘルプを表示して終了します。
+  -v, --version       バージョンを表示して終了します。
+  --computer[=LEVEL]  コンピューターと対戦します (コンピューターは青)。
+                      LEVEL は easy、medium (既定) または hard です。
+                      hard ではコンピューターはミスをしません。
+
+Qt 自体のオプション (-platform NAME、-style NAME、-reverse など) も
+使用できます。
+
+遊び方: マスをクリックするか、1から7のキーを押すと、その列にコマを
+落とします。Ctrl+Z または Backspace で1手戻し、H でヒントを表示し、
+A で各列の行き着く結果を表示します。右ボタン、メニューキー、Shift+F10 で、
+この3つを含むメニューを開きます。
+</translation>
     </message>
 </context>
 <context>
@@ -95,10 +97,6 @@ Qt 自体のオプション (-platform NAME、-style NAME、-reverse など) も
     <message>
         <source>Column %1, row %2, empty</source>
         <translation>%1列目、%2段目、空き</translation>
-    </message>
-    <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation>1から7のキーでその列にコマを落とします。Ctrl+Z で1手戻します。H でヒントを表示します。</translation>
     </message>
     <message>
         <source>Plays red</source>
@@ -169,6 +167,42 @@ Qt 自体のオプション (-platform NAME、-style NAME、-reverse など) も
     <message>
         <source>Computer is thinking.</source>
         <translation>コンピューターが考えています。</translation>
+    </message>
+    <message>
+        <source>Show Outcomes</source>
+        <translation>結果を表示</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
+        <translation>1から7のキーでその列にコマを落とします。Ctrl+Z で1手戻します。H でヒントを表示します。A で各列の行き着く結果を表示します。</translation>
+    </message>
+    <message>
+        <source>Wins in 1 move</source>
+        <translation>1手で勝ち</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wins in %n moves</source>
+        <translation>
+            <numerusform>%n手で勝ち</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loses in 1 move</source>
+        <translation>1手で負け</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loses in %n moves</source>
+        <translation>
+            <numerusform>%n手で負け</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>引き分け</translation>
+    </message>
+    <message>
+        <source>Outcomes are shown on the columns.</source>
+        <translation>各列に結果を表示しています。</translation>
     </message>
 </context>
 <context>

@@ -4,42 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
-A board game: drop discs in turn and be the first to line up four.
-
-Options:
-  -h, --help          Show this help and exit.
-  -v, --version       Show the version and exit.
-  --computer[=LEVEL]  Play against the computer, which plays blue.
-                      LEVEL is easy, medium (the default) or hard;
-                      hard plays perfectly.
-
-Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
-are accepted too.
-
-Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint. The right
-button, the Menu key or Shift+F10 opens a menu with both.
-</source>
-        <translation>Gebruik: vantrel [--computer[=LEVEL]] [Qt-opties]
-Bordspel: laat om de beurt schijven vallen en zet als eerste vier op één lijn.
-
-Opties:
-  -h, --help          Deze hulp tonen en afsluiten.
-  -v, --version       De versie tonen en afsluiten.
-  --computer[=LEVEL]  Tegen de computer spelen, die met blauw speelt.
-                      LEVEL is easy, medium (standaard) of hard;
-                      hard speelt foutloos.
-
-Ook de eigen opties van Qt, zoals -platform NAME, -style NAME en -reverse,
-worden geaccepteerd.
-
-Spelen: klik op een vakje, of druk op 1 t/m 7, om een schijf in die kolom te
-laten vallen. Ctrl+Z of Backspace neemt een zet terug; H toont een tip. De
-rechtermuisknop, de menutoets of Shift+F10 opent een menu met beide.
-</translation>
-    </message>
-    <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
         <translation>vantrel: onbekende optie &apos;%1&apos;</translation>
     </message>
@@ -62,6 +26,44 @@ rechtermuisknop, de menutoets of Shift+F10 opent een menu met beide.
     <message>
         <source>vantrel: option &apos;%1&apos; takes no value</source>
         <translation>vantrel: optie &apos;%1&apos; neemt geen waarde aan</translation>
+    </message>
+    <message>
+        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+A board game: drop discs in turn and be the first to line up four.
+
+Options:
+  -h, --help          Show this help and exit.
+  -v, --version       Show the version and exit.
+  --computer[=LEVEL]  Play against the computer, which plays blue.
+                      LEVEL is easy, medium (the default) or hard;
+                      hard plays perfectly.
+
+Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
+are accepted too.
+
+Playing: click a hole, or press 1 to 7, to drop a disc in that column.
+Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
+each column leads to. The right button, the Menu key or Shift+F10
+opens a menu with all three.
+</source>
+        <translation>Gebruik: vantrel [--computer[=LEVEL]] [Qt-opties]
+Bordspel: laat om de beurt schijven vallen en zet als eerste vier op één lijn.
+
+Opties:
+  -h, --help          Deze hulp tonen en afsluiten.
+  -v, --version       De versie tonen en afsluiten.
+  --computer[=LEVEL]  Tegen de computer spelen, die met blauw speelt.
+                      LEVEL is easy, medium (standaard) of hard;
+                      hard speelt foutloos.
+
+Ook de eigen opties van Qt, zoals -platform NAME, -style NAME en -reverse,
+worden geaccepteerd.
+
+Spelen: klik op een vakje, of druk op 1 t/m 7, om een schijf in die kolom te
+laten vallen. Ctrl+Z of Backspace neemt een zet terug; H toont een tip; A toont
+waar elke kolom toe leidt. De rechtermuisknop, de menutoets of Shift+F10 opent
+een menu met alle drie.
+</translation>
     </message>
 </context>
 <context>
@@ -96,10 +98,6 @@ rechtermuisknop, de menutoets of Shift+F10 opent een menu met beide.
     <message>
         <source>Column %1, row %2, empty</source>
         <translation>Kolom %1, rij %2, leeg</translation>
-    </message>
-    <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation>De toetsen 1 tot en met 7 laten een schijf in die kolom vallen; Ctrl+Z neemt een zet terug; H toont een tip.</translation>
     </message>
     <message>
         <source>Plays red</source>
@@ -171,6 +169,44 @@ rechtermuisknop, de menutoets of Shift+F10 opent een menu met beide.
     <message>
         <source>Computer is thinking.</source>
         <translation>De computer denkt na.</translation>
+    </message>
+    <message>
+        <source>Show Outcomes</source>
+        <translation>Uitkomsten tonen</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
+        <translation>De toetsen 1 tot en met 7 laten een schijf in die kolom vallen; Ctrl+Z neemt een zet terug; H toont een tip; A toont waar elke kolom toe leidt.</translation>
+    </message>
+    <message>
+        <source>Wins in 1 move</source>
+        <translation>Wint in 1 zet</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wins in %n moves</source>
+        <translation>
+            <numerusform>Wint in %n zet</numerusform>
+            <numerusform>Wint in %n zetten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loses in 1 move</source>
+        <translation>Verliest in 1 zet</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loses in %n moves</source>
+        <translation>
+            <numerusform>Verliest in %n zet</numerusform>
+            <numerusform>Verliest in %n zetten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Gelijkspel</translation>
+    </message>
+    <message>
+        <source>Outcomes are shown on the columns.</source>
+        <translation>De uitkomsten staan bij de kolommen.</translation>
     </message>
 </context>
 <context>

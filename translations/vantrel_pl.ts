@@ -4,42 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
-A board game: drop discs in turn and be the first to line up four.
-
-Options:
-  -h, --help          Show this help and exit.
-  -v, --version       Show the version and exit.
-  --computer[=LEVEL]  Play against the computer, which plays blue.
-                      LEVEL is easy, medium (the default) or hard;
-                      hard plays perfectly.
-
-Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
-are accepted too.
-
-Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint. The right
-button, the Menu key or Shift+F10 opens a menu with both.
-</source>
-        <translation>Użycie: vantrel [--computer[=LEVEL]] [opcje Qt]
-Gra planszowa: wrzucaj na zmianę żetony i jako pierwszy ułóż cztery w linii.
-
-Opcje:
-  -h, --help          Wyświetla tę pomoc i kończy działanie.
-  -v, --version       Wyświetla wersję i kończy działanie.
-  --computer[=LEVEL]  Gra z komputerem, który gra niebieskimi.
-                      LEVEL to easy, medium (domyślnie) lub hard;
-                      hard gra bezbłędnie.
-
-Akceptowane są też własne opcje Qt, takie jak -platform NAME, -style NAME
-i -reverse.
-
-Jak grać: kliknij pole lub naciśnij klawisz od 1 do 7, aby wrzucić żeton do tej
-kolumny. Ctrl+Z lub Backspace cofa ruch; H pokazuje podpowiedź. Prawy
-przycisk myszy, klawisz Menu lub Shift+F10 otwiera menu z obiema opcjami.
-</translation>
-    </message>
-    <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
         <translation>vantrel: nieznana opcja &apos;%1&apos;</translation>
     </message>
@@ -62,6 +26,44 @@ przycisk myszy, klawisz Menu lub Shift+F10 otwiera menu z obiema opcjami.
     <message>
         <source>vantrel: option &apos;%1&apos; takes no value</source>
         <translation>vantrel: opcja &apos;%1&apos; nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+A board game: drop discs in turn and be the first to line up four.
+
+Options:
+  -h, --help          Show this help and exit.
+  -v, --version       Show the version and exit.
+  --computer[=LEVEL]  Play against the computer, which plays blue.
+                      LEVEL is easy, medium (the default) or hard;
+                      hard plays perfectly.
+
+Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
+are accepted too.
+
+Playing: click a hole, or press 1 to 7, to drop a disc in that column.
+Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
+each column leads to. The right button, the Menu key or Shift+F10
+opens a menu with all three.
+</source>
+        <translation>Użycie: vantrel [--computer[=LEVEL]] [opcje Qt]
+Gra planszowa: wrzucaj na zmianę żetony i jako pierwszy ułóż cztery w linii.
+
+Opcje:
+  -h, --help          Wyświetla tę pomoc i kończy działanie.
+  -v, --version       Wyświetla wersję i kończy działanie.
+  --computer[=LEVEL]  Gra z komputerem, który gra niebieskimi.
+                      LEVEL to easy, medium (domyślnie) lub hard;
+                      hard gra bezbłędnie.
+
+Akceptowane są też własne opcje Qt, takie jak -platform NAME, -style NAME
+i -reverse.
+
+Jak grać: kliknij pole lub naciśnij klawisz od 1 do 7, aby wrzucić żeton do tej
+kolumny. Ctrl+Z lub Backspace cofa ruch; H pokazuje podpowiedź; A pokazuje,
+do czego prowadzi każda kolumna. Prawy przycisk myszy, klawisz Menu lub
+Shift+F10 otwiera menu ze wszystkimi trzema opcjami.
+</translation>
     </message>
 </context>
 <context>
@@ -97,10 +99,6 @@ przycisk myszy, klawisz Menu lub Shift+F10 otwiera menu z obiema opcjami.
     <message>
         <source>Column %1, row %2, empty</source>
         <translation>Kolumna %1, rząd %2, puste pole</translation>
-    </message>
-    <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation>Klawisze od 1 do 7 wrzucają żeton do odpowiedniej kolumny; Ctrl+Z cofa ruch; H pokazuje podpowiedź.</translation>
     </message>
     <message>
         <source>Plays red</source>
@@ -173,6 +171,46 @@ przycisk myszy, klawisz Menu lub Shift+F10 otwiera menu z obiema opcjami.
     <message>
         <source>Computer is thinking.</source>
         <translation>Komputer myśli.</translation>
+    </message>
+    <message>
+        <source>Show Outcomes</source>
+        <translation>Pokaż wyniki</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
+        <translation>Klawisze od 1 do 7 wrzucają żeton do odpowiedniej kolumny; Ctrl+Z cofa ruch; H pokazuje podpowiedź; A pokazuje, do czego prowadzi każda kolumna.</translation>
+    </message>
+    <message>
+        <source>Wins in 1 move</source>
+        <translation>Wygrywa w 1 ruchu</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wins in %n moves</source>
+        <translation>
+            <numerusform>Wygrywa w %n ruchu</numerusform>
+            <numerusform>Wygrywa w %n ruchach</numerusform>
+            <numerusform>Wygrywa w %n ruchach</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loses in 1 move</source>
+        <translation>Przegrywa w 1 ruchu</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loses in %n moves</source>
+        <translation>
+            <numerusform>Przegrywa w %n ruchu</numerusform>
+            <numerusform>Przegrywa w %n ruchach</numerusform>
+            <numerusform>Przegrywa w %n ruchach</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Remis</translation>
+    </message>
+    <message>
+        <source>Outcomes are shown on the columns.</source>
+        <translation>Wyniki są pokazane na kolumnach.</translation>
     </message>
 </context>
 <context>

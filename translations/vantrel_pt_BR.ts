@@ -4,42 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
-A board game: drop discs in turn and be the first to line up four.
-
-Options:
-  -h, --help          Show this help and exit.
-  -v, --version       Show the version and exit.
-  --computer[=LEVEL]  Play against the computer, which plays blue.
-                      LEVEL is easy, medium (the default) or hard;
-                      hard plays perfectly.
-
-Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
-are accepted too.
-
-Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint. The right
-button, the Menu key or Shift+F10 opens a menu with both.
-</source>
-        <translation>Uso: vantrel [--computer[=LEVEL]] [opções do Qt]
-Um jogo de tabuleiro: solte peças em turnos e seja o primeiro a alinhar quatro.
-
-Opções:
-  -h, --help          Mostra esta ajuda e sai.
-  -v, --version       Mostra a versão e sai.
-  --computer[=LEVEL]  Joga contra o computador, que joga com as azuis.
-                      LEVEL é easy, medium (o padrão) ou hard;
-                      hard joga com perfeição.
-
-As opções do próprio Qt, como -platform NAME, -style NAME e -reverse,
-também são aceitas.
-
-Como jogar: clique em uma casa, ou pressione de 1 a 7, para soltar uma peça
-nessa coluna. Ctrl+Z ou Backspace desfaz uma jogada; H mostra uma dica. O
-botão direito, a tecla Menu ou Shift+F10 abre um menu com as duas opções.
-</translation>
-    </message>
-    <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
         <translation>vantrel: opção desconhecida &apos;%1&apos;</translation>
     </message>
@@ -62,6 +26,44 @@ botão direito, a tecla Menu ou Shift+F10 abre um menu com as duas opções.
     <message>
         <source>vantrel: option &apos;%1&apos; takes no value</source>
         <translation>vantrel: a opção &apos;%1&apos; não aceita valor</translation>
+    </message>
+    <message>
+        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+A board game: drop discs in turn and be the first to line up four.
+
+Options:
+  -h, --help          Show this help and exit.
+  -v, --version       Show the version and exit.
+  --computer[=LEVEL]  Play against the computer, which plays blue.
+                      LEVEL is easy, medium (the default) or hard;
+                      hard plays perfectly.
+
+Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
+are accepted too.
+
+Playing: click a hole, or press 1 to 7, to drop a disc in that column.
+Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
+each column leads to. The right button, the Menu key or Shift+F10
+opens a menu with all three.
+</source>
+        <translation>Uso: vantrel [--computer[=LEVEL]] [opções do Qt]
+Um jogo de tabuleiro: solte peças em turnos e seja o primeiro a alinhar quatro.
+
+Opções:
+  -h, --help          Mostra esta ajuda e sai.
+  -v, --version       Mostra a versão e sai.
+  --computer[=LEVEL]  Joga contra o computador, que joga com as azuis.
+                      LEVEL é easy, medium (o padrão) ou hard;
+                      hard joga com perfeição.
+
+As opções do próprio Qt, como -platform NAME, -style NAME e -reverse,
+também são aceitas.
+
+Como jogar: clique em uma casa, ou pressione de 1 a 7, para soltar uma peça
+nessa coluna. Ctrl+Z ou Backspace desfaz uma jogada; H mostra uma dica; A
+mostra aonde cada coluna leva. O botão direito, a tecla Menu ou Shift+F10 abre
+um menu com as três opções.
+</translation>
     </message>
 </context>
 <context>
@@ -96,10 +98,6 @@ botão direito, a tecla Menu ou Shift+F10 abre um menu com as duas opções.
     <message>
         <source>Column %1, row %2, empty</source>
         <translation>Coluna %1, linha %2, vazia</translation>
-    </message>
-    <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation>As teclas de 1 a 7 soltam uma peça na coluna correspondente; Ctrl+Z desfaz uma jogada; H mostra uma dica.</translation>
     </message>
     <message>
         <source>Plays red</source>
@@ -171,6 +169,44 @@ botão direito, a tecla Menu ou Shift+F10 abre um menu com as duas opções.
     <message>
         <source>Computer is thinking.</source>
         <translation>O computador está pensando.</translation>
+    </message>
+    <message>
+        <source>Show Outcomes</source>
+        <translation>Mostrar desfechos</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
+        <translation>As teclas de 1 a 7 soltam uma peça na coluna correspondente; Ctrl+Z desfaz uma jogada; H mostra uma dica; A mostra aonde cada coluna leva.</translation>
+    </message>
+    <message>
+        <source>Wins in 1 move</source>
+        <translation>Vence em 1 jogada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wins in %n moves</source>
+        <translation>
+            <numerusform>Vence em %n jogada</numerusform>
+            <numerusform>Vence em %n jogadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loses in 1 move</source>
+        <translation>Perde em 1 jogada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loses in %n moves</source>
+        <translation>
+            <numerusform>Perde em %n jogada</numerusform>
+            <numerusform>Perde em %n jogadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Empata</translation>
+    </message>
+    <message>
+        <source>Outcomes are shown on the columns.</source>
+        <translation>Os desfechos são mostrados nas colunas.</translation>
     </message>
 </context>
 <context>

@@ -4,42 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
-A board game: drop discs in turn and be the first to line up four.
-
-Options:
-  -h, --help          Show this help and exit.
-  -v, --version       Show the version and exit.
-  --computer[=LEVEL]  Play against the computer, which plays blue.
-                      LEVEL is easy, medium (the default) or hard;
-                      hard plays perfectly.
-
-Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
-are accepted too.
-
-Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint. The right
-button, the Menu key or Shift+F10 opens a menu with both.
-</source>
-        <translation>Использование: vantrel [--computer[=LEVEL]] [параметры Qt]
-Настольная игра: бросайте фишки по очереди и первым выстройте четыре в линию.
-
-Параметры:
-  -h, --help          Показать эту справку и выйти.
-  -v, --version       Показать версию и выйти.
-  --computer[=LEVEL]  Играть против компьютера, который играет синими.
-                      LEVEL — easy, medium (по умолчанию) или hard;
-                      на уровне hard компьютер играет безошибочно.
-
-Также принимаются собственные параметры Qt, например -platform NAME,
--style NAME и -reverse.
-
-Игра: щёлкните по ячейке или нажмите клавишу от 1 до 7, чтобы бросить фишку
-в этот столбец. Ctrl+Z или Backspace отменяет ход; H показывает подсказку.
-Правая кнопка мыши, клавиша Menu или Shift+F10 вызывают меню с обеими командами.
-</translation>
-    </message>
-    <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
         <translation>vantrel: неизвестный параметр &apos;%1&apos;</translation>
     </message>
@@ -62,6 +26,44 @@ button, the Menu key or Shift+F10 opens a menu with both.
     <message>
         <source>vantrel: option &apos;%1&apos; takes no value</source>
         <translation>vantrel: параметр &apos;%1&apos; не принимает значения</translation>
+    </message>
+    <message>
+        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+A board game: drop discs in turn and be the first to line up four.
+
+Options:
+  -h, --help          Show this help and exit.
+  -v, --version       Show the version and exit.
+  --computer[=LEVEL]  Play against the computer, which plays blue.
+                      LEVEL is easy, medium (the default) or hard;
+                      hard plays perfectly.
+
+Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
+are accepted too.
+
+Playing: click a hole, or press 1 to 7, to drop a disc in that column.
+Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
+each column leads to. The right button, the Menu key or Shift+F10
+opens a menu with all three.
+</source>
+        <translation>Использование: vantrel [--computer[=LEVEL]] [параметры Qt]
+Настольная игра: бросайте фишки по очереди и первым выстройте четыре в линию.
+
+Параметры:
+  -h, --help          Показать эту справку и выйти.
+  -v, --version       Показать версию и выйти.
+  --computer[=LEVEL]  Играть против компьютера, который играет синими.
+                      LEVEL — easy, medium (по умолчанию) или hard;
+                      на уровне hard компьютер играет безошибочно.
+
+Также принимаются собственные параметры Qt, например -platform NAME,
+-style NAME и -reverse.
+
+Игра: щёлкните по ячейке или нажмите клавишу от 1 до 7, чтобы бросить фишку
+в этот столбец. Ctrl+Z или Backspace отменяет ход; H показывает подсказку;
+A показывает, к чему ведёт каждый столбец. Правая кнопка мыши, клавиша Menu
+или Shift+F10 вызывают меню со всеми тремя командами.
+</translation>
     </message>
 </context>
 <context>
@@ -97,10 +99,6 @@ button, the Menu key or Shift+F10 opens a menu with both.
     <message>
         <source>Column %1, row %2, empty</source>
         <translation>Столбец %1, ряд %2, пусто</translation>
-    </message>
-    <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation>Клавиши от 1 до 7 бросают фишку в соответствующий столбец; Ctrl+Z отменяет ход; H показывает подсказку.</translation>
     </message>
     <message>
         <source>Plays red</source>
@@ -173,6 +171,46 @@ button, the Menu key or Shift+F10 opens a menu with both.
     <message>
         <source>Computer is thinking.</source>
         <translation>Компьютер думает.</translation>
+    </message>
+    <message>
+        <source>Show Outcomes</source>
+        <translation>Показать исходы</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
+        <translation>Клавиши от 1 до 7 бросают фишку в соответствующий столбец; Ctrl+Z отменяет ход; H показывает подсказку; A показывает, к чему ведёт каждый столбец.</translation>
+    </message>
+    <message>
+        <source>Wins in 1 move</source>
+        <translation>Победа за 1 ход</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wins in %n moves</source>
+        <translation>
+            <numerusform>Победа за %n ход</numerusform>
+            <numerusform>Победа за %n хода</numerusform>
+            <numerusform>Победа за %n ходов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loses in 1 move</source>
+        <translation>Поражение за 1 ход</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loses in %n moves</source>
+        <translation>
+            <numerusform>Поражение за %n ход</numerusform>
+            <numerusform>Поражение за %n хода</numerusform>
+            <numerusform>Поражение за %n ходов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Ничья</translation>
+    </message>
+    <message>
+        <source>Outcomes are shown on the columns.</source>
+        <translation>Исходы показаны на столбцах.</translation>
     </message>
 </context>
 <context>

@@ -4,42 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
-A board game: drop discs in turn and be the first to line up four.
-
-Options:
-  -h, --help          Show this help and exit.
-  -v, --version       Show the version and exit.
-  --computer[=LEVEL]  Play against the computer, which plays blue.
-                      LEVEL is easy, medium (the default) or hard;
-                      hard plays perfectly.
-
-Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
-are accepted too.
-
-Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint. The right
-button, the Menu key or Shift+F10 opens a menu with both.
-</source>
-        <translation>用法：vantrel [--computer[=LEVEL]] [Qt 选项]
-一款棋盘游戏：双方轮流投下棋子，率先将四枚棋子连成一线者获胜。
-
-选项：
-  -h, --help          显示此帮助并退出。
-  -v, --version       显示版本并退出。
-  --computer[=LEVEL]  与电脑对战，电脑执蓝子。
-                      LEVEL 可为 easy、medium（默认）或 hard；
-                      hard 级别下电脑不会失误。
-
-也接受 Qt 自身的选项，例如 -platform NAME、-style NAME
-和 -reverse。
-
-玩法：点击一个格子，或按 1 到 7 键，即可将棋子投入该列。Ctrl+Z 或
-Backspace 撤销一步；H 显示提示。鼠标右键、菜单键或 Shift+F10 可打开
-包含这两项的菜单。
-</translation>
-    </message>
-    <message>
         <source>vantrel: unknown option &apos;%1&apos;</source>
         <translation>vantrel: 未知选项 &apos;%1&apos;</translation>
     </message>
@@ -62,6 +26,43 @@ Backspace 撤销一步；H 显示提示。鼠标右键、菜单键或 Shift+F10 
     <message>
         <source>vantrel: option &apos;%1&apos; takes no value</source>
         <translation>vantrel: 选项 &apos;%1&apos; 不接受值</translation>
+    </message>
+    <message>
+        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+A board game: drop discs in turn and be the first to line up four.
+
+Options:
+  -h, --help          Show this help and exit.
+  -v, --version       Show the version and exit.
+  --computer[=LEVEL]  Play against the computer, which plays blue.
+                      LEVEL is easy, medium (the default) or hard;
+                      hard plays perfectly.
+
+Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
+are accepted too.
+
+Playing: click a hole, or press 1 to 7, to drop a disc in that column.
+Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
+each column leads to. The right button, the Menu key or Shift+F10
+opens a menu with all three.
+</source>
+        <translation>用法：vantrel [--computer[=LEVEL]] [Qt 选项]
+一款棋盘游戏：双方轮流投下棋子，率先将四枚棋子连成一线者获胜。
+
+选项：
+  -h, --help          显示此帮助并退出。
+  -v, --version       显示版本并退出。
+  --computer[=LEVEL]  与电脑对战，电脑执蓝子。
+                      LEVEL 可为 easy、medium（默认）或 hard；
+                      hard 级别下电脑不会失误。
+
+也接受 Qt 自身的选项，例如 -platform NAME、-style NAME
+和 -reverse。
+
+玩法：点击一个格子，或按 1 到 7 键，即可将棋子投入该列。Ctrl+Z 或
+Backspace 撤销一步；H 显示提示；A 显示每一列的结局。鼠标右键、菜单键
+或 Shift+F10 可打开包含这三项的菜单。
+</translation>
     </message>
 </context>
 <context>
@@ -95,10 +96,6 @@ Backspace 撤销一步；H 显示提示。鼠标右键、菜单键或 Shift+F10 
     <message>
         <source>Column %1, row %2, empty</source>
         <translation>第%1列，第%2行，空位</translation>
-    </message>
-    <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint.</source>
-        <translation>按 1 到 7 键将棋子投入相应的列；按 Ctrl+Z 撤销一步；按 H 显示提示。</translation>
     </message>
     <message>
         <source>Plays red</source>
@@ -169,6 +166,42 @@ Backspace 撤销一步；H 显示提示。鼠标右键、菜单键或 Shift+F10 
     <message>
         <source>Computer is thinking.</source>
         <translation>电脑正在思考。</translation>
+    </message>
+    <message>
+        <source>Show Outcomes</source>
+        <translation>显示结局</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
+        <translation>按 1 到 7 键将棋子投入相应的列；按 Ctrl+Z 撤销一步；按 H 显示提示；按 A 显示每一列的结局。</translation>
+    </message>
+    <message>
+        <source>Wins in 1 move</source>
+        <translation>1 步获胜</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wins in %n moves</source>
+        <translation>
+            <numerusform>%n 步获胜</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loses in 1 move</source>
+        <translation>1 步落败</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loses in %n moves</source>
+        <translation>
+            <numerusform>%n 步落败</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>平局</translation>
+    </message>
+    <message>
+        <source>Outcomes are shown on the columns.</source>
+        <translation>各列上显示了结局。</translation>
     </message>
 </context>
 <context>

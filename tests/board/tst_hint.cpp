@@ -98,7 +98,7 @@ void TestHint::aHintGoesWithTheNextMoveOrAfterAWhile()
     // A hint asked for and then overtaken by a move never shows.
     game.window().hint();
     game.play({ 7 });
-    QTest::qWait(200);
+    game.settle();
     QCOMPARE(ringedHoles(game), 0);
 }
 
@@ -110,7 +110,7 @@ void TestHint::againstTheComputerHintsAreForThePersonOnly()
     QVERIFY(!game.window().actions().at(1)->isEnabled());
     game.window().hint();
     QTRY_VERIFY(delays.heldCount() > 0);
-    QTest::qWait(100);
+    game.settle();
     QCOMPARE(ringedHoles(game), 0);
     delays.release();
     QTRY_COMPARE(game.window().moves().size(), 1);

@@ -101,7 +101,7 @@ void TestComputer::theBoardIgnoresThePersonWhileTheComputerIsToMove()
     QTest::keyClick(&game.window(), Qt::Key_2);
     auto* column3 = game.window().findChild<runtime::ClickArea*>("lblcover3(0)");
     QVERIFY(QAccessible::queryAccessibleInterface(column3)->actionInterface()->actionNames().isEmpty());
-    QTest::qWait(100);
+    game.settle();
     QCOMPARE(game.window().moves(), QList<int>());
 
     delays.release();
@@ -131,8 +131,8 @@ void TestComputer::undoOnTheComputersTurnTakesBackThePersonsMove()
     Game game(1, "Ann", engine::Level::hard);
     game.play({ 1 });
     if (inThePause) {
-        QTRY_VERIFY(delays.heldCount() > 0 && !game.computer().isThinking());
-        QTest::qWait(0);
+        QTRY_VERIFY(delays.heldCount() > 0);
+        game.settle();
     } else {
         // The search starts, and its answer is posted but not yet delivered.
         QCoreApplication::sendPostedEvents();
@@ -145,8 +145,7 @@ void TestComputer::undoOnTheComputersTurnTakesBackThePersonsMove()
     QCOMPARE(game.window().playerToMove(), 1);
 
     delays.release();
-    QTRY_VERIFY(!game.computer().isThinking());
-    QTest::qWait(0);
+    game.settle();
     QCOMPARE(game.window().moves(), QList<int>());
     QCOMPARE(game.discs().count('.'), 42);
     game.play({ 7 });

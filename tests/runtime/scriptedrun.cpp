@@ -10,7 +10,7 @@
 #include "runtime/label.h"
 #include "runtime/program.h"
 #include "support/promptanswerer.h"
-#include "support/scripted.h"
+#include "runtime/scripted.h"
 
 #include <QApplication>
 #include <QPushButton>

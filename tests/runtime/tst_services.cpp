@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/services.h"
-#include "support/scripted.h"
+#include "runtime/scripted.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -43,6 +43,14 @@ void Game::start(int firstPlayer, runtime::InputPrompt* prompt, std::optional<en
         qFatal("the board window was never exposed");
 }
 
+void Game::settle()
+{
+    const auto working = [this] { return m_window->isThinking() || (m_computer && m_computer->isThinking()); };
+    QTRY_VERIFY_WITH_TIMEOUT(!working(), 20000);
+    // Each answer was posted before its search ended.
+    QCoreApplication::sendPostedEvents();
+}
+
 void Game::clickAt(QPoint point)
 {
     // QTest would click the middle of the window instead.

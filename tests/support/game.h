@@ -2,7 +2,7 @@
 #pragma once
 
 #include "board/form1.h"
-#include "scripted.h"
+#include "runtime/scripted.h"
 
 #include <QColor>
 #include <QList>
@@ -30,6 +30,11 @@ public:
     Form1& window() const { return *m_window; }
     // The computer playing blue; only in a game against it.
     ComputerPlayer& computer() const { return *m_computer; }
+
+    // Waits until the engine has stopped working for this game (hints,
+    // outcomes, the computer's search) and what it answered has arrived:
+    // what has not happened by then never will.
+    void settle();
 
     // Clicks the window at a point of its client area, as a player would:
     // whatever lies there receives the click, or nothing does.

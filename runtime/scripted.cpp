@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scripted.h"
+#include "runtime/scripted.h"
 
 #include <QTimer>
 

@@ -2,18 +2,16 @@
 #include "thinker.h"
 
 #include "engine/engine.h"
-#include "runtime/services.h"
 
 #include <QResource>
 
 #include <mutex>
+#include <string>
 
 namespace {
 
-// One engine serves every thinker, so that its table's memory is spent once
-// and what it learns for a hint helps the computer, and the other way round.
-// Thinkers take turns at it: each stops and waits for its worker before it
-// asks again, and the lock covers the rest.
+// One engine serves every thinker. Thinkers take turns at it: each stops
+// and waits for its worker before it asks again, and the lock covers the rest.
 struct SharedEngine {
     std::mutex mutex;
     engine::Engine engine;
@@ -52,6 +50,13 @@ engine::Position positionAfter(const QList<int>& moves)
 
 } // namespace
 
+// What a question's work gets: the engine, the stop flag, and the way back.
+struct Thinker::Asked {
+    engine::Engine& engine;
+    const std::atomic<bool>& stop;
+    std::function<void(std::function<void()>)> answer;
+};
+
 Thinker::Thinker(QObject* parent)
     : QObject(parent)
 {
@@ -64,26 +69,45 @@ Thinker::~Thinker()
 
 void Thinker::think(const QList<int>& moves, engine::Level level, std::function<void(int column)> found)
 {
+    const engine::Position position = positionAfter(moves);
+    ask([this, position, level, found = std::move(found)](Asked& asked) {
+        const std::optional<int> column = asked.engine.chooseMove(position, level, m_random, asked.stop);
+        if (column)
+            asked.answer([found, column] { found(*column + 1); });
+    });
+}
+
+void Thinker::scoreColumns(const QList<int>& moves, std::function<void(int column, int score)> found)
+{
+    const engine::Position position = positionAfter(moves);
+    ask([position, found = std::move(found)](Asked& asked) {
+        for (const int column : engine::CentreFirst) {
+            if (!position.canPlay(column))
+                continue;
+            const std::optional<int> score = asked.engine.columnScore(position, column, asked.stop);
+            if (!score)
+                return;
+            asked.answer([found, column, score] { found(column + 1, *score); });
+        }
+    });
+}
+
+void Thinker::ask(std::function<void(Asked&)> work)
+{
     stop();
-    // The weaker levels' choices vary from game to game through the
-    // program's random source, which is asked when they are first needed.
-    if (!m_seeded) {
-        m_random.seed(static_cast<std::uint64_t>(runtime::nextRandom() * 9007199254740992.0));
-        m_seeded = true;
-    }
     m_stop = false;
     m_searching = true;
     const int question = ++m_question;
-    const engine::Position position = positionAfter(moves);
-    m_worker = std::thread([this, position, level, question, found = std::move(found)] {
+    m_worker = std::thread([this, question, work = std::move(work)] {
         SharedEngine& shared = sharedEngine();
         const std::lock_guard lock(shared.mutex);
-        const std::optional<int> column = shared.engine.chooseMove(position, level, m_random, m_stop);
-        if (column)
-            QMetaObject::invokeMethod(this, [this, question, found, column] {
-                if (question == m_question)
-                    found(*column + 1);
-            }, Qt::QueuedConnection);
+        Asked asked{ shared.engine, m_stop, [this, question](std::function<void()> deliver) {
+                        QMetaObject::invokeMethod(this, [this, question, deliver] {
+                            if (question == m_question)
+                                deliver();
+                        }, Qt::QueuedConnection);
+                    } };
+        work(asked);
         m_searching = false;
     });
 }

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QObject>
+
+class QWidget;
+
+namespace runtime {
+class Shape;
+}
+
+// A hint on the board: the busy pointer while the engine looks for it, then
+// a ring in the mover's colour in the hole the disc would fill, until the
+// hint is cleared or for hintShownFor.
+class HintMarker : public QObject {
+    Q_OBJECT
+
+public:
+    explicit HintMarker(QWidget& board);
+
+    // Most hints come at once from the book or a short search; one far from
+    // both can take the engine a while, which the pointer shows.
+    void waitForHint();
+    void mark(runtime::Shape& hole, const QColor& colour);
+    void clear();
+
+private:
+    QWidget& m_board;
+    runtime::Shape* m_hole = nullptr;
+    int m_marks = 0; // tells the timer of this mark from one of a mark gone by
+};

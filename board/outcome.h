@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What playing a column leads to under perfect play from both sides, in
+// the terms of the player who plays it.
+struct Outcome {
+    enum class Kind { win, draw, loss };
+    Kind kind = Kind::draw;
+    // The mover's own moves, counting the one it is about to make: to its
+    // winning disc, or before the opponent's winning disc.
+    int moves = 0;
+};
+
+// The outcome of a column whose engine score is `score` for the side to
+// move, with `discs` discs on the board. A win scores 22 less the discs the
+// winner has once it has won; a loss, the opposite.
+constexpr Outcome outcomeOf(int score, int discs)
+{
+    constexpr int winnerDiscsFrom = 22;
+    const int moverDiscs = discs / 2;             // the side to move has the fewer, or as many
+    const int opponentDiscs = discs - moverDiscs;
+    if (score > 0)
+        return { Outcome::Kind::win, winnerDiscsFrom - score - moverDiscs };
+    if (score < 0)
+        return { Outcome::Kind::loss, winnerDiscsFrom + score - opponentDiscs };
+    return { Outcome::Kind::draw, 0 };
+}
+
+static_assert(outcomeOf(16, 10).moves == 1, "a disc that wins at once, 10 discs in");
+static_assert(outcomeOf(-16, 10).moves == 1, "the opponent wins with its next disc");
+static_assert(outcomeOf(18, 6).kind == Outcome::Kind::win && outcomeOf(18, 6).moves == 1);

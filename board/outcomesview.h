@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "board/outcome.h"
+#include "thinker/thinker.h"
+
+#include <QList>
+#include <QObject>
+
+#include <array>
+
+namespace runtime {
+class ClickArea;
+class Shape;
+} // namespace runtime
+
+// What each column leads to, shown while a player asks for it: in the hole
+// where the column's next disc would land, "+N" for a win with the mover's
+// N-th disc from now, "=" for a draw, "−N" for a loss after N of the
+// mover's discs; in words, in the tooltip of that hole's click area and in
+// the accessible description of the column's button (its bottom click
+// area). Outcomes appear one column at a time, as the engine knows them; a
+// full column shows none.
+class OutcomesView : public QObject {
+    Q_OBJECT
+
+public:
+    // The board's holes and click areas, [column][row], column 0 unused.
+    using Holes = std::array<std::array<runtime::Shape*, 6>, 8>;
+    using Areas = std::array<std::array<runtime::ClickArea*, 6>, 8>;
+
+    OutcomesView(const Holes& holes, const Areas& areas, QObject* parent);
+
+    bool isOn() const { return m_on; }
+    void setOn(bool on);
+    // The board shows this position now. Its outcomes show while the view
+    // is on and `showable` holds: the game goes on, and a person is to move.
+    void follow(const QList<int>& moves, const std::array<qint16, 8>& height, bool showable);
+    // Whether the engine is still working out an outcome.
+    bool isWorking() const { return !m_thinker.isIdle(); }
+
+private:
+    void refresh();
+    void show(int column, int score);
+    void clear();
+
+    const Holes& m_holes;
+    const Areas& m_areas;
+    Thinker m_thinker;
+    bool m_on = false;
+    QList<int> m_moves;
+    std::array<qint16, 8> m_height{};
+    bool m_showable = false;
+};

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "board/outcome.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+// What screen readers hear of the board: pure functions of the game. The
+// texts keep the board window's translation context ("Form1").
+class Speech {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+
+public:
+    // Column c's button: the column and how full it is.
+    static QString column(int c, int discs);
+    // One hole, rows counted from 1 at the bottom, and what fills it (0
+    // nothing, 1 red, 2 blue).
+    static QString cell(int c, int r, int player);
+    static QString playsRed();
+    static QString playsBlue();
+    // What the board's description always says: the keys.
+    static QString keys();
+    // A move, a take-back, a hint, a column's outcome.
+    static QString moved(const QString& name, int c);
+    static QString takenBack(int moves);
+    static QString hint(int c);
+    static QString outcome(const Outcome& outcome);
+    // The board's description: the keys, what just happened, and what is
+    // going on.
+    static QString boardDescription(const QString& news, bool computerThinking, bool outcomesShown);
+};

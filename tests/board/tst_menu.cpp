@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/game.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// The texts of the context menu's actions, whether each can act and is
+// ticked, read while the menu is open; the menu is then closed.
+QStringList openedMenu(const std::function<void()>& open)
+{
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions())
+            items << action->text() + '\t' + action->shortcut().toString() + (action->isEnabled() ? "" : " (greyed)")
+                         + (action->isChecked() ? " (ticked)" : "");
+        menu->close();
+    });
+    open();
+    return items;
+}
+
+} // namespace
+
+// The board's context menu, opened for real: by the right button between
+// the holes and by Shift+F10.
+class TestMenu : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theContextMenuOffersUndoHintAndOutcomes();
+};
+
+void TestMenu::theContextMenuOffersUndoHintAndOutcomes()
+{
+    Game game(1);
+    const QPoint between(60, 60);
+    const auto rightClick = [&] { QTest::mouseClick(game.window().windowHandle(), Qt::RightButton, {}, between); };
+    QCOMPARE(openedMenu(rightClick), QStringList({ "Undo\tCtrl+Z (greyed)", "Hint\tH", "Show Outcomes\tA" }));
+    game.play({ 3 });
+    QCOMPARE(openedMenu(rightClick), QStringList({ "Undo\tCtrl+Z", "Hint\tH", "Show Outcomes\tA" }));
+    QVERIFY(QTest::qWaitForWindowActive(&game.window()));
+    QTest::keyClick(&game.window(), Qt::Key_A);
+    const auto shiftF10 = [&] { QTest::keyClick(&game.window(), Qt::Key_F10, Qt::ShiftModifier); };
+    QCOMPARE(openedMenu(shiftF10), QStringList({ "Undo\tCtrl+Z", "Hint\tH", "Show Outcomes\tA (ticked)" }));
+    // A left click on a hole drops a disc and opens no menu.
+    QCOMPARE(openedMenu([&] { game.clickCell(5, 2); }), QStringList());
+    QCOMPARE(game.window().moves(), QList<int>({ 3, 5 }));
+}
+
+QTEST_MAIN(TestMenu)
+#include "tst_menu.moc"
