@@ -164,8 +164,9 @@ int latency(const LatencySettings& settings)
                       + std::to_string(settings.seed) + ", every ply",
                   hotseat);
 
-    for (const auto& [name, level] : { std::pair{ "easy", Level::easy }, { "medium", Level::medium },
+    for (const auto& [name, named] : { std::pair{ "easy", Level::easy }, { "medium", Level::medium },
                                        { "hard", Level::hard } }) {
+        const Level level = named; // a lambda cannot capture a structured binding in C++20
         Timer person(settings);
         engine::Engine computer(settings.tableMiB);
         if (settings.book != nullptr)
