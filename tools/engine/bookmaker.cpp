@@ -3,6 +3,7 @@
 
 #include "engine/book.h"
 #include "engine/levels.h"
+#include "workfile.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -42,7 +43,7 @@ public:
             m_given = engine::Book::fromBytes(bytes);
         }
         readWork();
-        m_out.open(m_settings.work, std::ios::app);
+        m_out = appendToWorkFile(m_settings.work);
         if (!m_out) {
             std::cerr << "book: cannot write " << m_settings.work << '\n';
             return 1;
@@ -66,15 +67,8 @@ public:
 private:
     void readWork()
     {
-        std::ifstream in(m_settings.work);
-        std::string line;
-        while (std::getline(in, line)) {
-            std::istringstream fields(line);
-            std::uint64_t key = 0;
-            int column = -1, score = 0, moves = 0;
-            if (fields >> key >> column >> score >> moves && column >= 0 && column < engine::Width)
-                m_known[key] = { { column, score }, moves };
-        }
+        for (const WorkLine& line : readWorkFile(m_settings.work, true))
+            m_known[line.key] = { line.choice, line.discs };
         std::cerr << "book: " << m_known.size() << " choices read from " << m_settings.work << '\n';
     }
 

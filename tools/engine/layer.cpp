@@ -3,6 +3,7 @@
 
 #include "engine/book.h"
 #include "engine/completebook.h"
+#include "workfile.h"
 
 #include <algorithm>
 #include <atomic>
@@ -53,7 +54,7 @@ public:
                   << layer.size() << " positions with " << m_settings.depth << " discs: " << m_keys.size()
                   << ", " << m_known.size() << " read from " << m_workPath << ", " << m_pending.size()
                   << " to search\n";
-        m_out.open(m_workPath, std::ios::app);
+        m_out = appendToWorkFile(m_workPath);
         if (!m_out) {
             std::cerr << "book: cannot write " << m_workPath << '\n';
             return 1;
@@ -68,23 +69,11 @@ public:
     }
 
 private:
-    // Lines of "key column score", the key canonical and the column as seen
-    // from it; a line cut short by a stop is ignored.
     void readWork()
     {
-        std::vector<std::uint64_t> sorted = m_keys;
-        std::ifstream in(m_workPath);
-        std::string line;
-        while (std::getline(in, line)) {
-            std::istringstream fields(line);
-            std::uint64_t key = 0;
-            int column = -1, score = 0;
-            std::string rest;
-            if (!(fields >> key >> column >> score) || fields >> rest || column < 0 || column >= engine::Width)
-                continue;
-            if (std::binary_search(sorted.begin(), sorted.end(), key))
-                m_known[key] = { column, score };
-        }
+        for (const WorkLine& line : readWorkFile(m_workPath, false))
+            if (std::binary_search(m_keys.begin(), m_keys.end(), line.key))
+                m_known[line.key] = line.choice;
     }
 
     void work()
