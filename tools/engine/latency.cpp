@@ -48,6 +48,7 @@ public:
         : m_cold(settings.tableMiB)
         , m_warm(settings.tableMiB)
         , m_outcomes(settings.outcomes)
+        , m_fromDiscs(settings.fromDiscs)
     {
         if (settings.book != nullptr) {
             m_cold.setBook(*settings.book);
@@ -59,6 +60,8 @@ public:
 
     void time(const Position& p)
     {
+        if (p.moves() < m_fromDiscs)
+            return;
         m_cold.clearTable();
         cold[p.moves()].push_back(secondsFor(m_cold, p));
         warm[p.moves()].push_back(secondsFor(m_warm, p));
@@ -83,6 +86,7 @@ private:
 
     engine::Engine m_cold, m_warm;
     const bool m_outcomes;
+    const int m_fromDiscs;
     const std::atomic<bool> m_stop{ false };
 };
 
@@ -197,7 +201,8 @@ int latency(const LatencySettings& settings)
     for (const char* moves : { "11", "34", "67", "1111", "4352" }) {
         Timer named(settings);
         named.time(Position(moves));
-        std::printf("  \"%s\" %.3f", moves, 1000 * named.cold.begin()->second.front());
+        if (!named.cold.empty())
+            std::printf("  \"%s\" %.3f", moves, 1000 * named.cold.begin()->second.front());
     }
     std::printf("\n");
     return met ? 0 : 1;

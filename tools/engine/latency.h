@@ -14,6 +14,7 @@ struct LatencySettings {
     std::uint64_t seed = 1;
     std::size_t tableMiB = 8;    // the program's
     const engine::Book* book = nullptr;
+    int fromDiscs = 0;           // positions with fewer discs go untimed
     bool outcomes = false;       // time every column's score, as the outcomes view asks
 };
 

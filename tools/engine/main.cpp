@@ -47,7 +47,8 @@ void usage()
                  "       vantrel-engine lines [--depth N] [--book FILE] [--threads N] [--table-mib N] [--work FILE] [--output FILE]\n"
                  "       vantrel-engine tournament [--games N] [--seed N] [--table-mib N] [--book FILE|none] [--pairings easy,medium,hard]\n"
                  "       vantrel-engine timing [--games N] [--seed N] [--table-mib N] [--book FILE|none]\n"
-                 "       vantrel-engine latency [--games N] [--level-games N] [--seed N] [--table-mib N] [--book FILE|none] [--outcomes yes]\n"
+                 "       vantrel-engine latency [--games N] [--level-games N] [--seed N] [--table-mib N] [--book FILE|none]\n"
+                 "                              [--from-discs N] [--outcomes yes]\n"
                  "MOVES are columns 1 to 7, as in 4453; the book is " VANTREL_ENGINE_BOOK " by default.\n";
 }
 
@@ -208,6 +209,7 @@ int latency(const Arguments& args)
     settings.tableMiB = static_cast<std::size_t>(args.number("table-mib", static_cast<long>(settings.tableMiB)));
     settings.book = &book;
     settings.outcomes = args.get("outcomes", "no") == "yes";
+    settings.fromDiscs = static_cast<int>(args.number("from-discs", 0));
     return tool::latency(settings);
 }
 
