@@ -128,7 +128,7 @@ private:
         }
         const double seconds = std::chrono::duration<double>(Clock::now() - m_start).count();
         std::printf("book: shard %d/%d, %zu positions with %d discs, %zu bytes, in %s; %zu searched in %.0f s "
-                    "on %d threads, %llu nodes\n",
+                    "on %d thread(s), %llu nodes\n",
                     m_settings.shard, m_settings.shards, m_keys.size(), m_settings.depth, bytes.size(),
                     m_settings.output.c_str(), m_searched, seconds, m_settings.threads,
                     static_cast<unsigned long long>(m_nodes));
