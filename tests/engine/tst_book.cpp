@@ -21,12 +21,19 @@ namespace {
 // in data/book/.
 constexpr int CompleteDepth = 8;
 
-// Whether every part of the deepest layer is in; until then the book
-// shipped is hard's lines alone.
+// Whether every part of the deepest layer is in, "8-1-of-6.book" to
+// "8-6-of-6.book"; until then the book shipped is hard's lines alone, and
+// the finished parts wait beside it.
 bool partsAreIn()
 {
     const QDir parts(VANTREL_DATA_DIR "/book");
-    return !parts.entryList({ QStringLiteral("%1-*.book").arg(CompleteDepth) }, QDir::Files).isEmpty();
+    const QStringList names = parts.entryList({ QStringLiteral("%1-*-of-*.book").arg(CompleteDepth) }, QDir::Files);
+    const QString of = names.isEmpty() ? QString() : names.front().section(QLatin1Char('-'), 3);
+    const int count = of.section(QLatin1Char('.'), 0, 0).toInt();
+    for (int k = 1; k <= count; ++k)
+        if (!names.contains(QStringLiteral("%1-%2-of-%3").arg(CompleteDepth).arg(k).arg(of)))
+            return false;
+    return count > 0;
 }
 
 Book readBook(const QString& path)
