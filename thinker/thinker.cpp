@@ -5,6 +5,7 @@
 
 #include <QResource>
 
+#include <chrono>
 #include <mutex>
 #include <string>
 
@@ -13,7 +14,7 @@ namespace {
 // One engine serves every thinker. Thinkers take turns at it: each stops
 // and waits for its worker before it asks again, and the lock covers the rest.
 struct SharedEngine {
-    std::mutex mutex;
+    std::timed_mutex mutex;
     engine::Engine engine;
 
     SharedEngine() { engine.setBook(openingBook()); }
@@ -100,7 +101,16 @@ void Thinker::ask(std::function<void(Asked&)> work)
     const int question = ++m_question;
     m_worker = std::thread([this, question, work = std::move(work)] {
         SharedEngine& shared = sharedEngine();
-        const std::lock_guard lock(shared.mutex);
+        // Another thinker may hold the engine for a long search. This one
+        // waits its turn, but a stop must end the wait at once: the window
+        // that stops it waits for this thread.
+        std::unique_lock lock(shared.mutex, std::defer_lock);
+        while (!lock.try_lock_for(std::chrono::milliseconds(5))) {
+            if (m_stop) {
+                m_searching = false;
+                return;
+            }
+        }
         Asked asked{ shared.engine, m_stop, [this, question](std::function<void()> deliver) {
                         QMetaObject::invokeMethod(this, [this, question, deliver] {
                             if (question == m_question)

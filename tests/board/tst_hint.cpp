@@ -2,6 +2,7 @@
 #include "engine/engine.h"
 #include "runtime/shape.h"
 #include "support/game.h"
+#include "thinker/thinker.h"
 
 #include <QAction>
 #include <QTest>
@@ -49,6 +50,7 @@ private slots:
     void aHintMarksTheEnginesColumnAndChangesNothingElse();
     void aHintGoesWithTheNextMoveOrAfterAWhile();
     void againstTheComputerHintsAreForThePersonOnly();
+    void aHintWaitingForTheEngineStopsAtOnce();
 };
 
 void TestHint::aHintMarksTheEnginesColumnAndChangesNothingElse()
@@ -115,6 +117,22 @@ void TestHint::againstTheComputerHintsAreForThePersonOnly()
     delays.release();
     QTRY_COMPARE(game.window().moves().size(), 1);
     QVERIFY(game.window().actions().at(1)->isEnabled());
+}
+
+// Hints and outcomes ask one engine in turn. A hint asked while the outcomes
+// are still being worked out must stop at once all the same: the board waits
+// for it to stop before it drops the next disc.
+void TestHint::aHintWaitingForTheEngineStopsAtOnce()
+{
+    const QList<int> moves{ 1, 6, 7, 1, 3, 6, 6, 6, 5 }; // past the book, seconds for all seven columns
+    Thinker outcomes;
+    bool working = false;
+    outcomes.scoreColumns(moves, [&working](int, int) { working = true; });
+    QTRY_VERIFY(working);
+    Thinker hint;
+    hint.think(moves, engine::Level::hard, [](int) {});
+    hint.stop();
+    QVERIFY(!outcomes.isIdle());
 }
 
 QTEST_MAIN(TestHint)
