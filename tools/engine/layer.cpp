@@ -54,6 +54,7 @@ public:
                   << layer.size() << " positions with " << m_settings.depth << " discs: " << m_keys.size()
                   << ", " << m_known.size() << " read from " << m_workPath << ", " << m_pending.size()
                   << " to search\n";
+        createFolderOf(m_settings.output); // before the hours of search, not after
         m_out = appendToWorkFile(m_workPath);
         if (!m_out) {
             std::cerr << "book: cannot write " << m_workPath << '\n';
