@@ -5,10 +5,22 @@
 
 namespace {
 
-// The keypad's keys are keys of their own.
-int identity(const QKeyEvent& event)
+// The physical key where the event says which it is; else the key it reads
+// as, the keypad's keys being keys of their own. Scan codes sit above any
+// key code, so that the two kinds never meet.
+quint64 identity(const QKeyEvent& event)
 {
-    return event.key() | static_cast<int>(event.modifiers() & Qt::KeypadModifier);
+    if (event.nativeScanCode() != 0)
+        return quint64{ event.nativeScanCode() } << 32;
+    return static_cast<quint64>(event.key() | (event.modifiers() & Qt::KeypadModifier).toInt());
+}
+
+// Whether the event comes from a keyboard and says when: only then can it be
+// half of a repeat sent as a release and a press at one moment. A timestamp
+// of 0 is none at all.
+bool isTimedKeyboardEvent(const QKeyEvent& event)
+{
+    return event.nativeScanCode() != 0 && event.timestamp() != 0;
 }
 
 } // namespace
@@ -16,8 +28,7 @@ int identity(const QKeyEvent& event)
 bool HeldKeys::pressStartsHold(const QKeyEvent& event)
 {
     Key& key = m_keys[identity(event)];
-    // A timestamp of 0 is none at all, as in events the program makes itself.
-    const bool pairedWithRelease = event.timestamp() != 0 && event.timestamp() == key.releasedAt;
+    const bool pairedWithRelease = isTimedKeyboardEvent(event) && event.timestamp() == key.releasedAt;
     const bool starts = !key.down && !event.isAutoRepeat() && !pairedWithRelease;
     key.down = true;
     return starts;

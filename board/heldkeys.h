@@ -10,6 +10,13 @@ class QKeyEvent;
 // as release-and-press pairs that X sends with one timestamp and Qt does
 // not always recognise. A key counts as released only by a release that no
 // press follows at the same moment.
+//
+// A press and its release are paired by the physical key, its scan code:
+// what the key reads as depends on the modifiers and the keypad's state at
+// each moment (4 pressed reads as $ released once Shift is down). Events
+// without a scan code, such as those the program or a test makes itself,
+// are paired by the key they read as, and never taken for a repeat pair:
+// only a keyboard repeats that way.
 class HeldKeys {
 public:
     // Whether this press starts a hold, rather than repeating one.
@@ -23,5 +30,5 @@ private:
         bool down = false;
         unsigned long releasedAt = 0; // the timestamp of its last release
     };
-    QHash<int, Key> m_keys;
+    QHash<quint64, Key> m_keys;
 };
