@@ -242,7 +242,7 @@ void Form1::takeBackLastMove()
 
 void Form1::hint()
 {
-    if (isOver() || isComputersTurn())
+    if (!isPersonToMove())
         return;
     hintMarker.waitForHint();
     hintThinker.think(record, engine::Level::hard, [this](int c) {
@@ -267,11 +267,11 @@ void Form1::describeColumn(int c)
 }
 
 // What just happened, for screen readers: the board's description says it
-// after what the keys do.
+// after what the keys do, and then what the board shows from now on.
 void Form1::announce(const QString& news)
 {
     setAccessibleDescription(
-        Speech::boardDescription(news, !isOver() && isComputersTurn(), outcomes.isOn() && !isOver()));
+        Speech::boardDescription(news, !isOver() && isComputersTurn(), outcomes.isOn() && isPersonToMove()));
 }
 
 void Form1::win()
@@ -336,8 +336,8 @@ void Form1::showTurnOf(int player)
 void Form1::turnPassed()
 {
     undoAction->setEnabled(!isOver() && lastMoveToTakeBack() >= 0);
-    hintAction->setEnabled(!isOver() && !isComputersTurn());
-    outcomes.follow(record, height, !isOver() && !isComputersTurn());
+    hintAction->setEnabled(isPersonToMove());
+    outcomes.follow(record, height, isPersonToMove());
     emit turnChanged(turn);
 }
 
@@ -370,4 +370,10 @@ qsizetype Form1::lastMoveToTakeBack() const
 bool Form1::isComputersTurn() const
 {
     return bluePlayer == Blue::computer && turn == 2;
+}
+
+// Hints and outcomes are for a person with a move to make.
+bool Form1::isPersonToMove() const
+{
+    return !isOver() && !isComputersTurn();
 }

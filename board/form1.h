@@ -95,6 +95,7 @@ private:
     int moverOf(qsizetype move) const;
     qsizetype lastMoveToTakeBack() const;
     bool isComputersTurn() const;
+    bool isPersonToMove() const;
 
     // The game.
     quint8 turn = 0;

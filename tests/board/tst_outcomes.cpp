@@ -211,10 +211,12 @@ void TestOutcomes::againstTheComputerOnlyOnThePersonsTurn()
     game.play({ 4 });
     game.settle();
     QCOMPARE(shown(game), QStringList(7, "|"));
+    QVERIFY(!game.window().accessibleDescription().contains("Outcomes"));
     delays.release();
     QTRY_COMPARE(game.window().moves().size(), 2);
     game.settle();
     QCOMPARE(shown(game), shownAfter(game.window().moves()));
+    QVERIFY(game.window().accessibleDescription().endsWith("Outcomes are shown on the columns."));
 }
 
 QTEST_MAIN(TestOutcomes)
