@@ -79,6 +79,9 @@ void Shape::paintEvent(QPaintEvent*)
         bold.setPixelSize(std::max(1, height() * 3 / 10));
         painter.setFont(bold);
         painter.setPen(m_captionColour);
+        // A caption is a figure, such as a signed number, which keeps its
+        // sign on the left under a right-to-left language too.
+        painter.setLayoutDirection(Qt::LeftToRight);
         painter.drawText(rect(), Qt::AlignCenter, m_caption);
     }
 }

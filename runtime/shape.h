@@ -23,7 +23,8 @@ public:
     void setRing(const QColor& ring);
 
     // A few characters in the middle of the circle, bold, in a colour of
-    // their own; empty, the default, for none.
+    // their own, read left to right whatever the layout direction; empty,
+    // the default, for none.
     QString caption() const { return m_caption; }
     void setCaption(const QString& caption, const QColor& colour);
 

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
 #include <QTest>
 
 namespace {
@@ -75,6 +77,16 @@ QStringList shownAfter(const QList<int>& moves)
     return shown(game);
 }
 
+// The view's captions, each landing hole as it looks.
+QList<QImage> captionsAsSeen(const Game& game)
+{
+    QList<QImage> captions;
+    for (auto* hole : game.window().findChildren<runtime::Shape*>())
+        if (!hole->caption().isEmpty())
+            captions << hole->grab().toImage();
+    return captions;
+}
+
 } // namespace
 
 // What each column leads to, shown on the board when a player asks for it.
@@ -87,6 +99,7 @@ private slots:
     void theViewFollowsMovesAndTakeBacks();
     void theHintIsAmongTheBestShown();
     void againstTheComputerOnlyOnThePersonsTurn();
+    void theCaptionsLookAlikeRightToLeft();
 };
 
 void TestOutcomes::eachColumnShowsWhereItLeads_data()
@@ -217,6 +230,22 @@ void TestOutcomes::againstTheComputerOnlyOnThePersonsTurn()
     game.settle();
     QCOMPARE(shown(game), shownAfter(game.window().moves()));
     QVERIFY(game.window().accessibleDescription().endsWith("Outcomes are shown on the columns."));
+}
+
+// A signed number keeps its sign on the left under a right-to-left
+// language too: each landing hole looks as it does left to right.
+void TestOutcomes::theCaptionsLookAlikeRightToLeft()
+{
+    Game game(1);
+    game.window().showOutcomes(true);
+    game.settle();
+    const QList<QImage> leftToRight = captionsAsSeen(game);
+    QCOMPARE(leftToRight.size(), 7);
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    QVERIFY(game.window().isRightToLeft());
+    const QList<QImage> rightToLeft = captionsAsSeen(game);
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    QVERIFY(rightToLeft == leftToRight);
 }
 
 QTEST_MAIN(TestOutcomes)
