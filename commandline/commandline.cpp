@@ -36,9 +36,10 @@ bool isComputerOption(const QString& argument)
 
 // --computer takes its level after an equals sign, or none: then it plays
 // medium. A level given as the next word is taken too, and judged as a level.
+// After "--" every argument is a plain word, as typed.
 QStringList withComputerLevelSpelledOut(QStringList arguments)
 {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
+    for (qsizetype i = 1; i < arguments.size() && arguments[i] != u"--"; ++i) {
         if (!isComputerOption(arguments[i]))
             continue;
         if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(u'-'))

@@ -78,6 +78,8 @@ void TestCommandLine::aLineItCannotFollowIsRefused_data()
     QTest::newRow("stray argument") << QStringList{ "Ann" } << "vantrel: unexpected argument 'Ann'\n" + tryHelp;
     QTest::newRow("argument after --") << QStringList{ "--", "-h" }
                                        << "vantrel: unexpected argument '-h'\n" + tryHelp;
+    QTest::newRow("--computer after --") << QStringList{ "--", "--computer" }
+                                         << "vantrel: unexpected argument '--computer'\n" + tryHelp;
     QTest::newRow("Qt option without its value") << QStringList{ "-platform" }
                                                  << "vantrel: option '-platform' needs a value\n" + tryHelp;
     for (const char* flag : { "--help=3", "-version=", "-reverse=yes" })
