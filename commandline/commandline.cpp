@@ -11,17 +11,30 @@
 namespace {
 
 // Qt's own options, which the application object takes off the line:
-// accepted here so that they are not mistaken for unknown ones.
-const QStringList qtOptionsWithValue{ "platform",     "platformpluginpath", "platformtheme", "plugin",
-                                      "qwindowgeometry", "geometry",        "qwindowicon",   "qwindowtitle",
-                                      "title",        "session",            "display",       "name",
-                                      "style",        "stylesheet",         "qmljsdebugger" };
+// accepted here so that they are not mistaken for unknown ones, in the
+// forms Qt reads. Qt reads the value of most only as the next word, and
+// would leave "-platform=offscreen" on the line unheeded: that is refused.
+const QStringList qtOptionsWithValueApart{ "platform",     "platformpluginpath", "platformtheme", "plugin",
+                                           "qwindowgeometry", "geometry",        "qwindowicon",   "qwindowtitle",
+                                           "title",        "session",            "display",       "name" };
+// These Qt reads after an equals sign as well.
+const QStringList qtOptionsWithValueJoinedToo{ "style", "stylesheet", "qmljsdebugger" };
 const QStringList qtFlags{ "reverse", "widgetcount", "sync", "nograb", "dograb" };
 
 // In the order of engine::Level.
 const QStringList levelNames{ "easy", "medium", "hard" };
 
-enum class Verdict { play, help, version, unknownOption, missingValue, unexpectedValue, strayArgument, unknownLevel };
+enum class Verdict {
+    play,
+    help,
+    version,
+    unknownOption,
+    missingValue,
+    unexpectedValue,
+    valueNotApart,
+    strayArgument,
+    unknownLevel
+};
 
 struct Reading {
     Verdict verdict = Verdict::play;
@@ -61,17 +74,17 @@ QString argumentNaming(const QStringList& arguments, const QString& name)
     return name;
 }
 
-// An option that takes no value but was given one, as in --help=3, as
-// written before its equals sign; empty when there is none.
-QString flagWithValue(const QStringList& arguments, const QStringList& flags)
+// The first argument that gives one of these options a value after an
+// equals sign, as in --help=3; empty when there is none.
+QString givenWithEquals(const QStringList& arguments, const QStringList& names)
 {
     for (const QString& argument : arguments.mid(1)) {
         if (argument == u"--")
             break;
         const QString spelled = argument.section(u'=', 0, 0);
         const QString name = spelled.mid(spelled.startsWith(u"--") ? 2 : 1);
-        if (argument.startsWith(u'-') && argument.contains(u'=') && flags.contains(name))
-            return spelled;
+        if (argument.startsWith(u'-') && argument.contains(u'=') && names.contains(name))
+            return argument;
     }
     return {};
 }
@@ -93,7 +106,7 @@ Reading read(const QStringList& given)
     const QCommandLineOption version(QStringList{ "v", "version" });
     const QCommandLineOption computer("computer", {}, "LEVEL");
     parser.addOptions({ help, version, computer });
-    for (const QString& name : qtOptionsWithValue)
+    for (const QString& name : qtOptionsWithValueApart + qtOptionsWithValueJoinedToo)
         parser.addOption(QCommandLineOption(name, {}, "VALUE"));
     for (const QString& name : qtFlags)
         parser.addOption(QCommandLineOption(name));
@@ -104,11 +117,14 @@ Reading read(const QStringList& given)
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
             return { Verdict::unknownOption, argumentNaming(given, unknown.first()), {} };
-        const QString flag = flagWithValue(given, QStringList{ "h", "help", "v", "version" } + qtFlags);
+        const QString flag = givenWithEquals(given, QStringList{ "h", "help", "v", "version" } + qtFlags);
         if (!flag.isEmpty())
-            return { Verdict::unexpectedValue, flag, {} };
+            return { Verdict::unexpectedValue, flag.section(u'=', 0, 0), {} };
         return { Verdict::missingValue, lastOption(given), {} };
     }
+    const QString notApart = givenWithEquals(given, qtOptionsWithValueApart);
+    if (!notApart.isEmpty())
+        return { Verdict::valueNotApart, notApart, {} };
     if (parser.isSet(help))
         return { Verdict::help, {}, {} };
     if (parser.isSet(version))
@@ -160,6 +176,10 @@ public:
             return tr("vantrel: option '%1' needs a value").arg(reading.culprit) + u'\n' + tryHelp();
         case Verdict::unexpectedValue:
             return tr("vantrel: option '%1' takes no value").arg(reading.culprit) + u'\n' + tryHelp();
+        case Verdict::valueNotApart:
+            return tr("vantrel: Qt's option '%1' is written with a space: '%2 %3'")
+                       .arg(reading.culprit, reading.culprit.section(u'=', 0, 0), reading.culprit.section(u'=', 1))
+                + u'\n';
         case Verdict::strayArgument:
             return tr("vantrel: unexpected argument '%1'").arg(reading.culprit) + u'\n' + tryHelp();
         case Verdict::unknownLevel:

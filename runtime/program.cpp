@@ -21,18 +21,15 @@ namespace {
     std::_Exit(1);
 }
 
-// The platform Qt will start: the one a -platform option names, else the
-// one QT_QPA_PLATFORM names; empty means Qt's default, which needs a display.
+// The platform Qt will start: the one a -platform option names (Qt reads
+// its name as the next word only), else the one QT_QPA_PLATFORM names;
+// empty means Qt's default, which needs a display.
 QByteArray chosenPlatform(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i + 1 < argc; ++i) {
         const QByteArrayView argument(argv[i]);
-        for (const QByteArrayView option : { QByteArrayView("-platform"), QByteArrayView("--platform") }) {
-            if (argument == option && i + 1 < argc)
-                return argv[i + 1];
-            if (argument.startsWith(option) && argument.sliced(option.size()).startsWith('='))
-                return argument.sliced(option.size() + 1).toByteArray();
-        }
+        if (argument == "-platform" || argument == "--platform")
+            return argv[i + 1];
     }
     return qgetenv("QT_QPA_PLATFORM");
 }

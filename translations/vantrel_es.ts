@@ -28,6 +28,10 @@
         <translation>vantrel: la opción &apos;%1&apos; no admite ningún valor</translation>
     </message>
     <message>
+        <source>vantrel: Qt&apos;s option &apos;%1&apos; is written with a space: &apos;%2 %3&apos;</source>
+        <translation>vantrel: la opción de Qt &apos;%1&apos; se escribe con un espacio: &apos;%2 %3&apos;</translation>
+    </message>
+    <message>
         <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 

@@ -28,6 +28,10 @@
         <translation>vantrel: オプション &apos;%1&apos; は値を取りません</translation>
     </message>
     <message>
+        <source>vantrel: Qt&apos;s option &apos;%1&apos; is written with a space: &apos;%2 %3&apos;</source>
+        <translation>vantrel: Qt のオプション &apos;%1&apos; は値を空白で区切って書きます: &apos;%2 %3&apos;</translation>
+    </message>
+    <message>
         <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 

@@ -28,6 +28,10 @@
         <translation>vantrel: opcja &apos;%1&apos; nie przyjmuje wartości</translation>
     </message>
     <message>
+        <source>vantrel: Qt&apos;s option &apos;%1&apos; is written with a space: &apos;%2 %3&apos;</source>
+        <translation>vantrel: opcję Qt &apos;%1&apos; zapisuje się ze spacją: &apos;%2 %3&apos;</translation>
+    </message>
+    <message>
         <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 

@@ -28,6 +28,10 @@
         <translation>vantrel: a opção &apos;%1&apos; não aceita valor</translation>
     </message>
     <message>
+        <source>vantrel: Qt&apos;s option &apos;%1&apos; is written with a space: &apos;%2 %3&apos;</source>
+        <translation>vantrel: a opção do Qt &apos;%1&apos; se escreve com um espaço: &apos;%2 %3&apos;</translation>
+    </message>
+    <message>
         <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 

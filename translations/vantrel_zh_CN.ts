@@ -28,6 +28,10 @@
         <translation>vantrel: 选项 &apos;%1&apos; 不接受值</translation>
     </message>
     <message>
+        <source>vantrel: Qt&apos;s option &apos;%1&apos; is written with a space: &apos;%2 %3&apos;</source>
+        <translation>vantrel: Qt 选项 &apos;%1&apos; 的值应以空格分隔：&apos;%2 %3&apos;</translation>
+    </message>
+    <message>
         <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 

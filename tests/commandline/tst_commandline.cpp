@@ -80,6 +80,12 @@ void TestCommandLine::aLineItCannotFollowIsRefused_data()
                                        << "vantrel: unexpected argument '-h'\n" + tryHelp;
     QTest::newRow("--computer after --") << QStringList{ "--", "--computer" }
                                          << "vantrel: unexpected argument '--computer'\n" + tryHelp;
+    // Qt reads these with their value as the next word only, and would ignore them.
+    QTest::newRow("-platform=") << QStringList{ "-style=fusion", "-platform=offscreen" }
+                                << "vantrel: Qt's option '-platform=offscreen' is written with a space: "
+                                   "'-platform offscreen'\n";
+    QTest::newRow("--display=") << QStringList{ "--display=:1" }
+                                << "vantrel: Qt's option '--display=:1' is written with a space: '--display :1'\n";
     QTest::newRow("Qt option without its value") << QStringList{ "-platform" }
                                                  << "vantrel: option '-platform' needs a value\n" + tryHelp;
     for (const char* flag : { "--help=3", "-version=", "-reverse=yes" })
@@ -114,7 +120,8 @@ void TestCommandLine::aLineToPlayGoesOnToTheDisplay_data()
         QTest::newRow(qPrintable(QStringLiteral("%1 as the next word").arg(level)))
             << QStringList{ "--computer", level };
     }
-    QTest::newRow("Qt's options") << QStringList{ "-style", "fusion", "--platform=xcb", "-reverse", "--" };
+    QTest::newRow("Qt's options") << QStringList{ "-style", "fusion", "--platform", "xcb", "-reverse", "--" };
+    QTest::newRow("Qt's options that take an equals sign") << QStringList{ "-style=fusion", "--stylesheet=a.qss" };
 }
 
 void TestCommandLine::aLineToPlayGoesOnToTheDisplay()
