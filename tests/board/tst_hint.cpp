@@ -109,14 +109,14 @@ void TestHint::againstTheComputerHintsAreForThePersonOnly()
     ScriptedDelays delays(ScriptedDelays::Mode::held);
     const runtime::StandIn delaysStandIn(&delays);
     Game game(2, "Ann", engine::Level::easy);
-    QVERIFY(!game.window().actions().at(1)->isEnabled());
+    QVERIFY(!game.action(Qt::Key_H).isEnabled());
     game.window().hint();
     QTRY_VERIFY(delays.heldCount() > 0);
     game.settle();
     QCOMPARE(ringedHoles(game), 0);
     delays.release();
     QTRY_COMPARE(game.window().moves().size(), 1);
-    QVERIFY(game.window().actions().at(1)->isEnabled());
+    QVERIFY(game.action(Qt::Key_H).isEnabled());
 }
 
 // Hints and outcomes ask one engine in turn. A hint asked while the outcomes

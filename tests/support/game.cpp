@@ -7,6 +7,7 @@
 #include "runtime/label.h"
 #include "runtime/shape.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 
@@ -68,6 +69,14 @@ void Game::play(const QList<int>& columns)
 {
     for (int c : columns)
         clickCell(c, game::rows - 1);
+}
+
+QAction& Game::action(const QKeySequence& key) const
+{
+    for (QAction* action : m_window->actions())
+        if (action->shortcuts().contains(key))
+            return *action;
+    qFatal("the board has no action on %s", qPrintable(key.toString()));
 }
 
 QColor Game::discColor(int c, int r) const

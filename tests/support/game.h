@@ -13,6 +13,8 @@
 #include <optional>
 
 class ComputerPlayer;
+class QAction;
+class QKeySequence;
 class QWidget;
 
 // A board window started the way the program starts it, with scripted names
@@ -51,6 +53,10 @@ public:
     // 1 or 2 for the visible turn label, 0 for none, 3 for both.
     int visibleTurnLabel() const;
     QString turnText(int player) const;
+
+    // The board's action on this key, as its menu offers it: found by what
+    // it does, not by where it stands in the menu.
+    QAction& action(const QKeySequence& key) const;
 
     // The game-over dialog, or nullptr while it has not been created.
     QWidget* gameover() const;
