@@ -106,9 +106,10 @@ void TestOutcomes::eachColumnShowsWhereItLeads_data()
 {
     QTest::addColumn<QList<int>>("moves");
     QTest::addColumn<QStringList>("handWorked"); // "column:shown"
-    // Perfect play, as published: the first player wins with the last disc
-    // of the game by starting in the centre, draws next to it, and loses
-    // with the last disc or the one before in the columns further out.
+    // Perfect play, as published: the first player wins with its last disc,
+    // the game's 41st, by starting in the centre; draws next to it; and
+    // loses further out, to the opponent's last disc (columns 2 and 6) or
+    // the one before it (1 and 7).
     QTest::newRow("the empty board, from the book")
         << QList<int>{}
         << QStringList{ "1:−20|Loses in 20 moves", "2:−21|Loses in 21 moves", "3:=|Draws",
