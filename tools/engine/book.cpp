@@ -49,13 +49,14 @@ public:
                   << layer.size() << " positions with " << m_settings.depth << " discs: " << m_keys.size()
                   << ", " << m_known.size() << " read from " << m_settings.work << ", " << m_pending.size()
                   << " to search\n";
+        std::vector<engine::TranspositionTable> tables = tablesFor(m_settings.threads, m_settings.tableMiB);
         m_out = appendToWorkFile(m_settings.work);
         if (!m_out) {
             std::cerr << "book: cannot write " << m_settings.work << '\n';
             return 1;
         }
         m_start = Clock::now();
-        runOnThreads(m_settings.threads, [this] { work(); });
+        runOnThreads(m_settings.threads, [&](int thread) { work(tables[static_cast<std::size_t>(thread)]); });
         return write();
     }
 
@@ -67,9 +68,8 @@ private:
                 m_known[line.key] = line.choice;
     }
 
-    void work()
+    void work(engine::TranspositionTable& table)
     {
-        engine::TranspositionTable table(m_settings.tableMiB);
         engine::Search search(table);
         for (;;) {
             const std::size_t begin = m_nextRun.fetch_add(RunLength);

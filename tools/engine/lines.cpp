@@ -39,6 +39,7 @@ public:
     int run()
     {
         readWork();
+        std::vector<engine::TranspositionTable> tables = tablesFor(m_settings.threads, m_settings.tableMiB);
         m_out = appendToWorkFile(m_settings.work);
         if (!m_out) {
             std::cerr << "lines: cannot write " << m_settings.work << '\n';
@@ -52,7 +53,7 @@ public:
             p.play(c);
             push(p);
         }
-        runOnThreads(m_settings.threads, [this] { work(); });
+        runOnThreads(m_settings.threads, [&](int thread) { work(tables[static_cast<std::size_t>(thread)]); });
         return write();
     }
 
@@ -72,9 +73,8 @@ private:
         m_ready.notify_one();
     }
 
-    void work()
+    void work(engine::TranspositionTable& table)
     {
-        engine::TranspositionTable table(m_settings.tableMiB);
         engine::Search search(table);
         for (;;) {
             Position p;
