@@ -116,11 +116,8 @@ void Command::shard(const char* option, const char* meaning, int& shard, int& sh
             [option, accepted, &shard, &shards](const std::string& text) {
                 const std::vector<std::string> parts = split(text, '/');
                 int k = 0, n = 0;
-                const auto wholeNumber = [](const std::string& part, int& number) {
-                    const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), number);
-                    return error == std::errc() && end == part.data() + part.size();
-                };
-                if (parts.size() != 2 || !wholeNumber(parts[0], k) || !wholeNumber(parts[1], n) || k < 1 || k > n)
+                if (parts.size() != 2 || !readWholeNumber(parts[0], k) || !readWholeNumber(parts[1], n) || k < 1
+                    || k > n)
                     refuseValue(option, accepted, text);
                 shard = k;
                 shards = n;

@@ -23,6 +23,15 @@ public:
 
 enum class Need { optional, required };
 
+// A whole number written in decimal digits alone, as from_chars reads it,
+// into `number`; false when the text is anything else or out of its type's range.
+template <std::integral Number>
+bool readWholeNumber(const std::string& text, Number& number)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
 // One subcommand's command line, read by QCommandLineParser. Each option
 // is declared in one line with the variable it sets, what it accepts and
 // what it means; the variable's value before reading is the default. An
@@ -44,8 +53,7 @@ public:
         declare(option, "N", described(meaning, accepted, std::to_string(value)), accepted, Need::optional,
                 [=, &value](const std::string& text) {
             Number read{};
-            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
-            if (error != std::errc() || end != text.data() + text.size() || read < least || read > most)
+            if (!readWholeNumber(text, read) || read < least || read > most)
                 refuseValue(option, accepted, text);
             value = read;
         });
