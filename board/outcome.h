@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/search.h"
+
 // What playing a column leads to under perfect play from both sides, in
 // the terms of the player who plays it.
 struct Outcome {
@@ -12,11 +14,13 @@ struct Outcome {
 };
 
 // The outcome of a column whose engine score is `score` for the side to
-// move, with `discs` discs on the board. A win scores 22 less the discs the
-// winner has once it has won; a loss, the opposite.
+// move, with `discs` discs on the board. Each disc the winner needs costs
+// its win one point: a win with its first disc would score
+// engine::winNowScore(0), so a win scores one more than that less the
+// discs the winner has once it has won; a loss, the opposite.
 constexpr Outcome outcomeOf(int score, int discs)
 {
-    constexpr int winnerDiscsFrom = 22;
+    constexpr int winnerDiscsFrom = engine::winNowScore(0) + 1;
     const int moverDiscs = discs / 2;             // the side to move has the fewer, or as many
     const int opponentDiscs = discs - moverDiscs;
     if (score > 0)

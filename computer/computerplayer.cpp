@@ -4,7 +4,18 @@
 #include "board/form1.h"
 #include "runtime/services.h"
 
+#include <cstdint>
+#include <limits>
 #include <utility>
+
+namespace {
+
+// The program's random numbers are doubles in [0, 1) with as many random
+// bits as a double's mantissa holds; scaled by this, they are whole
+// numbers, every bit of them random.
+constexpr double WholeRandomScale = static_cast<double>(std::uint64_t{1} << std::numeric_limits<double>::digits);
+
+} // namespace
 
 ComputerPlayer::ComputerPlayer(Form1& board, engine::Level level)
     : m_board(board)
@@ -35,7 +46,7 @@ void ComputerPlayer::takeTurn()
     // The weaker levels' choices vary from game to game through the
     // program's random source, which is asked when they are first needed.
     if (!m_seeded) {
-        m_thinker.seed(static_cast<std::uint64_t>(runtime::nextRandom() * 9007199254740992.0));
+        m_thinker.seed(static_cast<std::uint64_t>(runtime::nextRandom() * WholeRandomScale));
         m_seeded = true;
     }
     m_thinker.think(m_board.moves(), m_level, [this](int column) {

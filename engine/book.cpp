@@ -3,14 +3,22 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
+#include <unordered_set>
 
 namespace engine {
 
 namespace {
 
-constexpr std::uint8_t Magic[4] = { 'V', 'T', 'B', 'K' };
+// The header, as the comment on Book draws it: the magic, then the version
+// and the number of entries, then the entries' words.
+constexpr std::uint8_t Magic[] = { 'V', 'T', 'B', 'K' };
+constexpr int MagicBytes = sizeof Magic;
 constexpr std::uint32_t Version = 1;
-constexpr std::size_t HeaderBytes = 12;
+constexpr int VersionOffset = MagicBytes, VersionBytes = 4;
+constexpr int CountOffset = VersionOffset + VersionBytes, CountBytes = 4;
+constexpr std::size_t HeaderBytes = CountOffset + CountBytes;
+constexpr int WordBytes = sizeof(std::uint64_t);
 
 std::uint64_t readLittleEndian(const std::uint8_t* bytes, int count)
 {
@@ -26,6 +34,80 @@ void writeLittleEndian(std::vector<std::uint8_t>& out, std::uint64_t value, int 
         out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
+// Whether the discs can come off the board one at a time, each from the top
+// of its column, the last mover's first and the two sides in turn: whether
+// a game can have put them there. `lastMover` holds the discs of the side
+// that moved last. What cannot is kept in `dead`, so that each arrangement
+// is tried once.
+bool canTakeBack(Bitboard lastMover, Bitboard mask, std::unordered_set<std::uint64_t>& dead)
+{
+    if (mask == 0)
+        return true;
+    const std::uint64_t key = lastMover + mask; // one number per arrangement, as Position::key()
+    if (dead.contains(key))
+        return false;
+    const Bitboard tops = ((mask + BottomRow) >> 1) & mask;
+    for (Bitboard candidates = tops & lastMover; candidates != 0; candidates &= candidates - 1) {
+        const Bitboard cell = candidates & (~candidates + 1);
+        if (canTakeBack(mask ^ lastMover, mask ^ cell, dead))
+            return true;
+    }
+    dead.insert(key);
+    return false;
+}
+
+bool isReachable(const Position& p)
+{
+    std::unordered_set<std::uint64_t> dead;
+    return canTakeBack(p.current() ^ p.mask(), p.mask(), dead);
+}
+
+// A key is a position's when no column holds more than its height: the
+// column's group of bits all ones would mean one disc too many.
+bool isPositionKey(std::uint64_t key)
+{
+    constexpr std::uint64_t group = (std::uint64_t{1} << ColumnBits) - 1;
+    for (int c = 0; c < Width; ++c)
+        if ((key >> (c * ColumnBits) & group) == group)
+            return false;
+    return true;
+}
+
+std::string scoreFault(int score, int least, int most, const std::string& position)
+{
+    return "its score " + std::to_string(score) + " is not one " + position + " can have (" + std::to_string(least)
+           + " to " + std::to_string(most) + ")";
+}
+
+// What is wrong with an entry, or nothing: at start-up only what costs no
+// more than reading the word (the key and score in range).
+std::string faultOf(const Book::Entry& e, bool all)
+{
+    if (e.key >> (Width * ColumnBits) != 0)
+        return "its key is beyond the board";
+    if (e.choice.score < -MaxScore || e.choice.score > MaxScore)
+        return scoreFault(e.choice.score, -MaxScore, MaxScore, "any position");
+    if (!all)
+        return {};
+    if (!isPositionKey(e.key))
+        return "its key is no position";
+    const Position p = Position::fromKey(e.key);
+    if (e.key != p.canonicalKey())
+        return "its key is not the position's canonical one";
+    if (p.isFull())
+        return "the board is full";
+    if (!p.canPlay(e.choice.column))
+        return "its column " + std::to_string(e.choice.column + 1) + " is full";
+    const auto [least, most] = possibleScores(p.moves());
+    if (e.choice.score < least || e.choice.score > most)
+        return scoreFault(e.choice.score, least, most, "a position with " + std::to_string(p.moves()) + " discs");
+    if (Position::hasFour(p.current()) || Position::hasFour(p.current() ^ p.mask()))
+        return "the game is over in it: four in a line";
+    if (!isReachable(p))
+        return "no game reaches it";
+    return {};
+}
+
 } // namespace
 
 std::uint64_t Book::pack(const Entry& e)
@@ -34,20 +116,30 @@ std::uint64_t Book::pack(const Entry& e)
            | static_cast<std::uint64_t>(e.choice.column);
 }
 
-std::size_t Book::check(std::span<const std::uint8_t> bytes)
+std::size_t Book::check(std::span<const std::uint8_t> bytes, Checks checks)
 {
-    if (bytes.size() < HeaderBytes || !std::equal(Magic, Magic + 4, bytes.begin()))
+    if (bytes.size() < HeaderBytes || !std::equal(Magic, Magic + MagicBytes, bytes.begin()))
         throw std::invalid_argument("not an opening book");
-    if (readLittleEndian(bytes.data() + 4, 4) != Version)
+    if (readLittleEndian(bytes.data() + VersionOffset, VersionBytes) != Version)
         throw std::invalid_argument("an opening book of another version");
-    const std::uint64_t count = readLittleEndian(bytes.data() + 8, 4);
-    if (bytes.size() != HeaderBytes + count * 8)
+    const std::uint64_t count = readLittleEndian(bytes.data() + CountOffset, CountBytes);
+    if (bytes.size() != HeaderBytes + count * WordBytes)
         throw std::invalid_argument("an opening book of the wrong length");
     std::uint64_t previous = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        const std::uint64_t word = readLittleEndian(bytes.data() + HeaderBytes + 8 * i, 8);
-        if ((word & field(ColumnBits)) >= Width || (i > 0 && word >> KeyShift <= previous >> KeyShift))
-            throw std::invalid_argument("an opening book with a bad entry");
+        const std::uint64_t word = readLittleEndian(bytes.data() + HeaderBytes + WordBytes * i, WordBytes);
+        const Entry e = unpack(word);
+        std::string fault;
+        if (e.choice.column >= Width)
+            fault = "its column is beyond the board";
+        else if (i > 0 && e.key <= previous >> KeyShift)
+            fault = "its key is not greater than the one before";
+        else
+            fault = faultOf(e, checks == Checks::all);
+        if (!fault.empty())
+            throw std::invalid_argument("an opening book whose entry " + std::to_string(i + 1) + " of "
+                                        + std::to_string(count) + " (key " + std::to_string(e.key)
+                                        + ") is wrong: " + fault);
         previous = word;
     }
     return count;
@@ -56,7 +148,7 @@ std::size_t Book::check(std::span<const std::uint8_t> bytes)
 Book Book::fromBytes(std::span<const std::uint8_t> bytes)
 {
     Book book;
-    book.m_size = check(bytes);
+    book.m_size = check(bytes, Checks::all);
     book.m_copy.assign(bytes.begin() + HeaderBytes, bytes.end());
     return book;
 }
@@ -64,7 +156,7 @@ Book Book::fromBytes(std::span<const std::uint8_t> bytes)
 Book Book::viewOf(std::span<const std::uint8_t> bytes)
 {
     Book book;
-    book.m_size = check(bytes);
+    book.m_size = check(bytes, Checks::atStartUp);
     book.m_outside = bytes.data() + HeaderBytes;
     return book;
 }
@@ -82,29 +174,42 @@ Book Book::fromEntries(std::vector<Entry> entries)
     Book book;
     book.m_size = words.size();
     for (const std::uint64_t word : words)
-        writeLittleEndian(book.m_copy, word, 8);
+        writeLittleEndian(book.m_copy, word, WordBytes);
     return book;
 }
 
 std::vector<std::uint8_t> Book::toBytes() const
 {
-    std::vector<std::uint8_t> out(Magic, Magic + 4);
-    writeLittleEndian(out, Version, 4);
-    writeLittleEndian(out, m_size, 4);
-    out.insert(out.end(), entryBytes(), entryBytes() + 8 * m_size);
+    std::vector<std::uint8_t> out(Magic, Magic + MagicBytes);
+    writeLittleEndian(out, Version, VersionBytes);
+    writeLittleEndian(out, m_size, CountBytes);
+    out.insert(out.end(), entryBytes(), entryBytes() + WordBytes * m_size);
     return out;
 }
 
 std::uint64_t Book::word(std::size_t i) const
 {
-    return readLittleEndian(entryBytes() + 8 * i, 8);
+    return readLittleEndian(entryBytes() + WordBytes * i, WordBytes);
+}
+
+Book::Entry Book::unpack(std::uint64_t word)
+{
+    return { word >> KeyShift, { static_cast<int>(word & field(ColumnBits)),
+                                 static_cast<int>(word >> ScoreShift & field(ScoreBits)) - ScoreBias } };
 }
 
 Book::Entry Book::entry(std::size_t i) const
 {
-    const std::uint64_t w = word(i);
-    return { w >> KeyShift, { static_cast<int>(w & field(ColumnBits)),
-                              static_cast<int>(w >> ScoreShift & field(ScoreBits)) - ScoreBias } };
+    return unpack(word(i));
+}
+
+std::vector<Book::Entry> Book::entries() const
+{
+    std::vector<Entry> all;
+    all.reserve(m_size);
+    for (std::size_t i = 0; i < m_size; ++i)
+        all.push_back(entry(i));
+    return all;
 }
 
 std::optional<Choice> Book::lookup(const Position& position) const

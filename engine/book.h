@@ -4,12 +4,24 @@
 #include "engine/position.h"
 #include "engine/search.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
 
 namespace engine {
+
+// The scores a position with `discs` discs where the game is not over can
+// have: from losing to the opponent's next disc to winning with its own,
+// and never more than a win with the fourth disc.
+struct ScoreRange {
+    int least = 0, most = 0;
+};
+constexpr ScoreRange possibleScores(int discs)
+{
+    return { std::max(loseNextScore(discs), -MaxScore), std::min(winNowScore(discs), MaxScore) };
+}
 
 // An opening book: perfect play's choice in the positions where searching
 // would take too long, the early ones. Each position is stored once for
@@ -27,13 +39,19 @@ public:
     };
 
     Book() = default;
-    // A book of its own copy of the bytes. Throws std::invalid_argument when
-    // the bytes are not a book.
+    // A book of its own copy of the bytes. Throws std::invalid_argument,
+    // saying which entry is wrong, when the bytes are not a book: every
+    // entry must be a position a game can reach and go on from (nobody has
+    // four in a line, the board is not full), stored under its canonical
+    // key, with a column open in it and a score such a position can have.
     static Book fromBytes(std::span<const std::uint8_t> bytes);
     // A book that reads its entries where the bytes are, such as data built
     // into the program, which must outlive it: a lookup touches only the
     // few pages of its binary search, and no copy is made. Throws as
-    // fromBytes does.
+    // fromBytes does, but checks less, since the program reads its book
+    // this way as it starts: the order of the keys, and each entry's key,
+    // column and score within what any position can have; not what the
+    // position is.
     static Book viewOf(std::span<const std::uint8_t> bytes);
     // Entries in any order, each key once.
     static Book fromEntries(std::vector<Entry> entries);
@@ -46,6 +64,8 @@ public:
     std::size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
     Entry entry(std::size_t i) const;
+    // Every entry, in the book's order.
+    std::vector<Entry> entries() const;
 
 private:
     // The fields of an entry's word, as the comment above draws them.
@@ -56,8 +76,10 @@ private:
     static_assert(Width <= 1 << ColumnBits && Cells / 2 < ScoreBias);
     static constexpr std::uint64_t field(int bits) { return (std::uint64_t{1} << bits) - 1; }
     static std::uint64_t pack(const Entry& e);
+    static Entry unpack(std::uint64_t word);
+    enum class Checks { atStartUp, all };
     // Checks the bytes and returns the number of entries.
-    static std::size_t check(std::span<const std::uint8_t> bytes);
+    static std::size_t check(std::span<const std::uint8_t> bytes, Checks checks);
     std::uint64_t word(std::size_t i) const;
     const std::uint8_t* entryBytes() const { return m_outside ? m_outside : m_copy.data(); }
 

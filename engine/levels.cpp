@@ -13,7 +13,17 @@ constexpr int MediumDepth = 3;
 // how often easy blocks a win it could block, in per cent.
 constexpr int MediumSlipPercent = 10;
 constexpr int EasyBlockPercent = 60;
+// How a drop at random favours the centre.
 constexpr int ColumnWeights[Width] = { 1, 2, 3, 4, 3, 2, 1 };
+// The rough worth of a position: a winning cell counts this much, and this
+// much more when it is playable now; a disc in the centre column counts one.
+constexpr int WinningCellWorth = 8;
+constexpr int PlayableWinningCellWorth = 3;
+constexpr int CentreColumn = CentreFirst[0];
+// A win found by the look-ahead scores this, plus the moves it had left
+// to look; no score reaches Unbounded, the window's edge.
+constexpr int WinValue = 10000;
+constexpr int Unbounded = WinValue + 100;
 
 bool chance(Random& random, int percent)
 {
@@ -29,6 +39,8 @@ int centremost(Bitboard cells)
             return column;
     return -1;
 }
+
+} // namespace
 
 int weightedColumn(Bitboard cells, Random& random)
 {
@@ -47,6 +59,8 @@ int weightedColumn(Bitboard cells, Random& random)
     return -1;
 }
 
+namespace {
+
 // A rough worth of a position for the side to move: its winning cells
 // against the opponent's, the lower ones (playable sooner) counting more,
 // and discs in the centre column.
@@ -54,15 +68,14 @@ int evaluate(const Position& position)
 {
     const Bitboard mine = position.winningCells();
     const Bitboard theirs = position.opponentWinningCells();
-    const Bitboard centre = Position::columnCells(3);
+    const Bitboard centre = Position::columnCells(CentreColumn);
     const Bitboard own = position.current();
     const Bitboard other = position.current() ^ position.mask();
-    return 8 * (popcount(mine) - popcount(theirs))
-           + 3 * (popcount(mine & position.possibleMoves()) - popcount(theirs & position.possibleMoves()))
+    return WinningCellWorth * (popcount(mine) - popcount(theirs))
+           + PlayableWinningCellWorth
+                 * (popcount(mine & position.possibleMoves()) - popcount(theirs & position.possibleMoves()))
            + popcount(own & centre) - popcount(other & centre);
 }
-
-constexpr int WinValue = 10000;
 
 int lookAhead(const Position& position, int depth, int alpha, int beta)
 {
@@ -75,7 +88,7 @@ int lookAhead(const Position& position, int depth, int alpha, int beta)
         return 0;
     if (depth == 0)
         return evaluate(position);
-    int best = -WinValue - 100;
+    int best = -Unbounded;
     for (const int column : CentreFirst) {
         const Bitboard cell = moves & Position::columnCells(column);
         if (cell == 0)
@@ -117,7 +130,7 @@ int mediumMove(const Position& position, Random& random)
             continue;
         Position next = position;
         next.playCell(cell);
-        const int score = -lookAhead(next, MediumDepth, -WinValue - 100, WinValue + 100);
+        const int score = -lookAhead(next, MediumDepth, -Unbounded, Unbounded);
         if (best.empty() || score > bestScore) {
             best.assign(1, column);
             bestScore = score;

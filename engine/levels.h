@@ -21,6 +21,11 @@ int mediumMove(const Position& position, Random& random);
 // then, and otherwise drops near the centre at random.
 int easyMove(const Position& position, Random& random);
 
+// A column with a cell in `cells` (a one-bit-per-cell board, not empty),
+// chosen at random, the centre more often: the centre column four times as
+// often as an edge one.
+int weightedColumn(Bitboard cells, Random& random);
+
 // A column chosen uniformly among the playable ones.
 int randomMove(const Position& position, Random& random);
 

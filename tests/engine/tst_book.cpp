@@ -41,14 +41,6 @@ Book shippedBook()
     return readBook(VANTREL_DATA_DIR "/engine.book");
 }
 
-std::vector<Book::Entry> entriesOf(const Book& book)
-{
-    std::vector<Book::Entry> entries;
-    for (std::size_t i = 0; i < book.size(); ++i)
-        entries.push_back(book.entry(i));
-    return entries;
-}
-
 std::vector<std::uint8_t> header(std::uint32_t version, std::uint32_t count)
 {
     std::vector<std::uint8_t> bytes{ 'V', 'T', 'B', 'K' };
@@ -62,6 +54,26 @@ void append(std::vector<std::uint8_t>& bytes, std::uint64_t word)
 {
     for (int i = 0; i < 8; ++i)
         bytes.push_back(static_cast<std::uint8_t>(word >> (8 * i)));
+}
+
+// An entry's word, as book.h draws it.
+std::uint64_t word(std::uint64_t key, int column, int score)
+{
+    return key << 9 | static_cast<std::uint64_t>(score + 32) << 3 | static_cast<std::uint64_t>(column);
+}
+
+// A book of these words, in this order.
+std::vector<std::uint8_t> bookOf(const std::vector<std::uint64_t>& words)
+{
+    std::vector<std::uint8_t> bytes = header(1, static_cast<std::uint32_t>(words.size()));
+    for (const std::uint64_t w : words)
+        append(bytes, w);
+    return bytes;
+}
+
+std::uint64_t keyOf(const char* moves)
+{
+    return Position(moves).canonicalKey();
 }
 
 int mostDiscs(const Book& book)
@@ -105,10 +117,13 @@ void TestBook::bytesRoundTrip()
                 break;
             p.play(c);
         }
-        if (keys.insert(p.canonicalKey()).second)
-            entries.push_back({ p.canonicalKey(),
-                                { std::uniform_int_distribution<int>(0, 6)(random),
-                                  std::uniform_int_distribution<int>(-18, 18)(random) } });
+        // A column open in the position as stored, and a score it can have.
+        const Position stored = Position::fromKey(p.canonicalKey());
+        const auto [least, most] = engine::possibleScores(stored.moves());
+        if (keys.insert(stored.key()).second)
+            entries.push_back({ stored.key(),
+                                { engine::randomMove(stored, random),
+                                  std::uniform_int_distribution<int>(least, most)(random) } });
     }
     const Book book = Book::fromEntries(entries);
     const Book again = Book::fromBytes(book.toBytes());
@@ -123,34 +138,68 @@ void TestBook::bytesRoundTrip()
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, Book::fromEntries({ entries[0], entries[0] }));
 }
 
+// Each book is refused by fromBytes, and the message says why; the
+// start-up reading refuses those marked so.
 void TestBook::malformedBytes_data()
 {
     QTest::addColumn<std::vector<std::uint8_t>>("bytes");
-    QTest::newRow("nothing") << std::vector<std::uint8_t>{};
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("atStartUp");
+    const std::uint64_t one = keyOf("4"), two = keyOf("44");
+    QTest::newRow("nothing") << std::vector<std::uint8_t>{} << "not an opening book" << true;
     std::vector<std::uint8_t> magic = header(1, 0);
     magic[0] = 'X';
-    QTest::newRow("another magic") << magic;
-    QTest::newRow("another version") << header(2, 0);
+    QTest::newRow("another magic") << magic << "not an opening book" << true;
+    QTest::newRow("another version") << header(2, 0) << "another version" << true;
     std::vector<std::uint8_t> shortOne = header(1, 2);
-    append(shortOne, 1 << 9);
-    QTest::newRow("fewer entries than said") << shortOne;
-    std::vector<std::uint8_t> unsorted = header(1, 2);
-    append(unsorted, 2 << 9);
-    append(unsorted, 1 << 9);
-    QTest::newRow("keys out of order") << unsorted;
-    std::vector<std::uint8_t> twice = header(1, 2);
-    append(twice, 1 << 9);
-    append(twice, 1 << 9 | 1);
-    QTest::newRow("a key twice") << twice;
-    std::vector<std::uint8_t> column = header(1, 1);
-    append(column, 1 << 9 | 7);
-    QTest::newRow("column 7") << column;
+    append(shortOne, word(one, 3, 0));
+    QTest::newRow("fewer entries than said") << shortOne << "wrong length" << true;
+    QTest::newRow("keys out of order") << bookOf({ word(two, 3, 0), word(one, 3, 0) })
+                                       << "entry 2 of 2 (key " + QString::number(one) + ") is wrong: its key is not greater"
+                                       << true;
+    QTest::newRow("a key twice") << bookOf({ word(one, 3, 0), word(one, 2, 0) }) << "its key is not greater" << true;
+    QTest::newRow("column 8") << bookOf({ word(one, 7, 0) }) << "its column is beyond the board" << true;
+    QTest::newRow("a key beyond the board") << bookOf({ word(std::uint64_t{1} << 49, 3, 0) })
+                                            << "its key is beyond the board" << true;
+    QTest::newRow("a score no position has") << bookOf({ word(one, 3, 19) }) << "its score 19 is not one any position"
+                                             << true;
+    // Damage that only the full check finds.
+    QTest::newRow("seven discs in a column") << bookOf({ word(0x7f, 3, 0) }) << "its key is no position" << false;
+    QTest::newRow("the mirror image's key") << bookOf({ word(Position("7").key(), 3, 0) }) << "not the position's canonical one"
+                                            << false;
+    QTest::newRow("a full column") << bookOf({ word(keyOf("444444"), 3, 0) }) << "its column 4 is full" << false;
+    QTest::newRow("a score out of range for its discs")
+        << bookOf({ word(keyOf("215563177456"), 3, 16) })
+        << "its score 16 is not one a position with 12 discs can have (-15 to 15)" << false;
+    QTest::newRow("a game already won") << bookOf({ word(keyOf("1212121"), 3, 0) }) << "the game is over in it" << false;
+    // The first player's disc on the second's, in the first column: taken
+    // back, the second player's disc is not on top.
+    QTest::newRow("a disc under the wrong one") << bookOf({ word(0b101, 3, 0) }) << "no game reaches it" << false;
+    // Two discs of the first player, none of the second's.
+    QTest::newRow("discs out of turn") << bookOf({ word(0b110, 3, 0) }) << "no game reaches it" << false;
+    // The same in the centre column, whose key is the greatest.
+    QTest::newRow("the last of many") << bookOf({ word(one, 3, 0), word(two, 3, 0), word(std::uint64_t{0b101} << 21, 3, 0) })
+                                      << "entry 3 of 3" << false;
 }
 
 void TestBook::malformedBytes()
 {
     QFETCH(std::vector<std::uint8_t>, bytes);
-    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, Book::fromBytes(bytes));
+    QFETCH(QString, fault);
+    QFETCH(bool, atStartUp);
+    try {
+        Book::fromBytes(bytes);
+        QFAIL("a damaged book was read");
+    } catch (const std::invalid_argument& e) {
+        QVERIFY2(QString(e.what()).contains(fault), e.what());
+    }
+    bool refusedAtStartUp = false;
+    try {
+        Book::viewOf(bytes);
+    } catch (const std::invalid_argument&) {
+        refusedAtStartUp = true;
+    }
+    QCOMPARE(refusedAtStartUp, atStartUp);
 }
 
 void TestBook::mirrorImagesAreLookedUpMirrored()
@@ -201,12 +250,12 @@ void TestBook::theShippedBookIsItsPartsMerged()
     std::vector<Book::Entry> deepest;
     for (int k = 1; k <= Parts; ++k) {
         QVERIFY2(QFile::exists(partPath(k)), qPrintable(partPath(k) + " is missing"));
-        const std::vector<Book::Entry> entries = entriesOf(readBook(partPath(k)));
+        const std::vector<Book::Entry> entries = readBook(partPath(k)).entries();
         deepest.insert(deepest.end(), entries.begin(), entries.end());
     }
     const QString linesPath = VANTREL_DATA_DIR "/book/lines-12.book";
     QVERIFY2(QFile::exists(linesPath), qPrintable(linesPath + " is missing"));
-    const std::vector<Book::Entry> lines = entriesOf(readBook(linesPath));
+    const std::vector<Book::Entry> lines = readBook(linesPath).entries();
     const std::vector<std::uint8_t> shipped = shippedBook().toBytes();
     QVERIFY(engine::completeBook(CompleteDepth, deepest, lines).toBytes() == shipped);
     std::reverse(deepest.begin(), deepest.end());
@@ -275,7 +324,7 @@ void TestBook::theShippedBookAgreesWithTheSearch()
     engine::TranspositionTable table(64);
     for (const int discs : { CompleteDepth, mostDiscs(book) }) {
         std::vector<Book::Entry> layer;
-        for (const Book::Entry& e : entriesOf(book))
+        for (const Book::Entry& e : book.entries())
             if (Position::fromKey(e.key).moves() == discs)
                 layer.push_back(e);
         std::shuffle(layer.begin(), layer.end(), random);

@@ -3,10 +3,12 @@
 
 #include <QProcess>
 
-Run runToEnd(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment)
+Run runToEnd(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
+             const QString& workingDirectory)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(workingDirectory);
     process.start(program, arguments);
     if (!process.waitForFinished(20000))
         process.kill();

@@ -12,6 +12,8 @@ struct Run {
     QString errorOutput;
 };
 
-// Runs a program to its end; a program that is still running after 20
-// seconds is killed and counts as a crash.
-Run runToEnd(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment);
+// Runs a program to its end, in `workingDirectory` when one is given; a
+// program that is still running after 20 seconds is killed and counts as
+// a crash.
+Run runToEnd(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
+             const QString& workingDirectory = {});

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "latency.h"
 
+#include "measure.h"
+
 #include "engine/engine.h"
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <map>
 #include <random>
@@ -30,12 +31,7 @@ int personMove(const Position& p, Random& random)
         for (const int column : engine::CentreFirst)
             if ((cells & Position::columnCells(column)) != 0)
                 return column;
-    constexpr int weights[engine::Width] = { 1, 2, 3, 4, 3, 2, 1 };
-    std::vector<int> columns;
-    for (int c = 0; c < engine::Width; ++c)
-        if (p.canPlay(c))
-            columns.insert(columns.end(), weights[c], c);
-    return columns[std::uniform_int_distribution<std::size_t>(0, columns.size() - 1)(random)];
+    return engine::weightedColumn(possible, random);
 }
 
 using Times = std::map<int, std::vector<double>>; // seconds, by discs on the board
@@ -72,7 +68,7 @@ public:
 private:
     double secondsFor(engine::Engine& engine, const Position& p)
     {
-        const auto start = std::chrono::steady_clock::now();
+        const auto start = Clock::now();
         if (m_outcomes) {
             // The outcomes view asks for one column after another.
             for (int column = 0; column < engine::Width; ++column)
@@ -81,7 +77,7 @@ private:
         } else {
             engine.perfectChoice(p, m_stop);
         }
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        return secondsSince(start);
     }
 
     engine::Engine m_cold, m_warm;
@@ -107,13 +103,6 @@ void playGame(Timer& timer, Random& random, bool personFirst, Other other, Timed
             return;
         p.play(column);
     }
-}
-
-double percentile(std::vector<double> values, double fraction)
-{
-    std::sort(values.begin(), values.end());
-    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
-    return values[index];
 }
 
 struct Summary {

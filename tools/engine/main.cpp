@@ -2,151 +2,140 @@
 // vantrel-engine: the engine's command-line tool. Solves positions, runs the
 // benchmark whose node count is the search's signature, makes the opening
 // book, and measures the levels of play against one another.
+//
+// Each subcommand declares its options here, one line each, into the
+// settings of the function that does its work; every value is checked,
+// and every file read or to be written is tried, before any work starts.
 
-#include "bookmaker.h"
-#include "complete.h"
+#include "book.h"
+#include "bookfile.h"
+#include "command.h"
 #include "latency.h"
-#include "layer.h"
+#include "lines.h"
 #include "matches.h"
+#include "merge.h"
+#include "solve.h"
+#include "verify.h"
 
 #include "engine/benchmark.h"
-#include "engine/book.h"
-#include "engine/levels.h"
-#include "engine/search.h"
+#include "engine/position.h"
 
-#include <array>
-#include <chrono>
+#include <unistd.h>
+
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <iostream>
-#include <optional>
-#include <stdexcept>
+#include <limits>
+#include <new>
 #include <string>
 #include <string_view>
-#include <tuple>
-#include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using tool::Command;
+using tool::Need;
 
-double secondsSince(Clock::time_point start)
+// Listing a layer lists every shallower one: to 12 discs, 9.2 million
+// positions, 180 MB and a few seconds, and each disc more nearly triples
+// that. A book that deep would be 70 MB.
+constexpr int MaxLayerDepth = 12;
+// Hard's lines grow three- to fourfold every two discs: to 12, 23,559
+// positions; to 16, some 2 MB, which with the complete book still fits
+// the 4 MB a book built into the game may take; to 18, no longer.
+constexpr int MaxLinesDepth = 16;
+constexpr int MaxThreads = 1024;
+constexpr int MaxGames = 1'000'000;
+constexpr std::uint64_t MaxSeed = std::numeric_limits<std::uint64_t>::max();
+
+// The machine's memory, in MiB: the most that tables can take.
+std::size_t machineMiB()
 {
-    return std::chrono::duration<double>(Clock::now() - start).count();
+    return static_cast<std::size_t>(sysconf(_SC_PHYS_PAGES)) * static_cast<std::size_t>(sysconf(_SC_PAGESIZE)) >> 20;
 }
 
-void usage()
+void tableOption(Command& command, std::size_t& mebibytes, const char* meaning = "The table's size in MiB")
 {
-    std::cerr << "usage: vantrel-engine bench [--table-mib N]\n"
-                 "       vantrel-engine solve [MOVES] [--table-mib N] [--outcomes yes]\n"
-                 "       vantrel-engine book --output PART [--depth N] [--shard K/N] [--threads N] [--table-mib N] [--work FILE]\n"
-                 "       vantrel-engine merge --depth N [--lines FILE] [--output FILE] PART...\n"
-                 "       vantrel-engine verify [--book FILE] [--sample N] [--seed N] [--table-mib N]\n"
-                 "       vantrel-engine lines [--depth N] [--book FILE] [--threads N] [--table-mib N] [--work FILE] [--output FILE]\n"
-                 "       vantrel-engine tournament [--games N] [--seed N] [--table-mib N] [--book FILE|none] [--pairings easy,medium,hard]\n"
-                 "       vantrel-engine timing [--games N] [--seed N] [--table-mib N] [--book FILE|none]\n"
-                 "       vantrel-engine latency [--games N] [--level-games N] [--seed N] [--table-mib N] [--book FILE|none]\n"
-                 "                              [--from-discs N] [--outcomes yes]\n"
-                 "MOVES are columns 1 to 7, as in 4453; the book is " VANTREL_ENGINE_BOOK " by default.\n";
+    command.number("table-mib", meaning, mebibytes, std::size_t{1}, machineMiB());
 }
 
-// The value of options given as "--name value" after the positional ones.
-struct Arguments {
-    std::vector<std::string> positional;
-    std::vector<std::pair<std::string, std::string>> options;
+void seedOption(Command& command, std::uint64_t& seed)
+{
+    command.number("seed", "The seed of the random choices", seed, std::uint64_t{0}, MaxSeed);
+}
 
-    Arguments(int argc, char** argv, int first)
-    {
-        for (int i = first; i < argc; ++i) {
-            const std::string_view a = argv[i];
-            if (a.starts_with("--")) {
-                if (i + 1 >= argc)
-                    throw std::invalid_argument(std::string(a) + " needs a value");
-                options.emplace_back(std::string(a.substr(2)), argv[++i]);
-            } else {
-                positional.emplace_back(a);
-            }
-        }
+// Threads that each have a table of their own must fit the machine together.
+void checkMemory(const Command& command, int threads, std::size_t tableMiB)
+{
+    const std::size_t needed = static_cast<std::size_t>(threads) * tableMiB;
+    if (needed > machineMiB())
+        command.refuse("--threads " + std::to_string(threads) + " with --table-mib " + std::to_string(tableMiB)
+                       + " need " + std::to_string(needed) + " MiB, more than this machine's "
+                       + std::to_string(machineMiB()));
+}
+
+// A book named on the command line, by `what` (its option), read and
+// checked before any work; no book for `none` where that is allowed.
+engine::Book readBook(const Command& command, const std::string& what, const std::string& path,
+                      bool noneAllowed = false)
+{
+    if (noneAllowed && path == "none")
+        return {};
+    try {
+        return tool::readBookFile(path);
+    } catch (const std::runtime_error& e) {
+        command.refuse(what + ": " + e.what());
     }
-    std::string get(const std::string& name, const std::string& fallback) const
+}
+
+// --book FILE or none: the opening book, the shipped one by default.
+class BookOption {
+public:
+    BookOption(Command& command, const char* meaning) { command.file("book", meaning, m_path); }
+
+    // The book, read and checked; call once the command line is read.
+    const engine::Book* read(const Command& command)
     {
-        for (const auto& [n, v] : options)
-            if (n == name)
-                return v;
-        return fallback;
+        m_book = readBook(command, "--book", m_path, true);
+        return &m_book;
     }
-    long number(const std::string& name, long fallback) const
-    {
-        return std::stol(get(name, std::to_string(fallback)));
-    }
+
+private:
+    std::string m_path = VANTREL_ENGINE_BOOK;
+    engine::Book m_book;
 };
 
-int solve(const Arguments& args)
+void checkCanWrite(const Command& command, const std::string& option, const std::string& path, bool replace)
 {
-    const std::string moves = args.positional.empty() ? "" : args.positional[0];
-    const engine::Position position(moves);
-    if (position.isWon() || position.isFull()) {
-        std::cout << "the game is over\n";
-        return 0;
+    try {
+        tool::checkCanWrite(path, replace);
+    } catch (const std::runtime_error& e) {
+        command.refuse(option + ": " + e.what());
     }
-    engine::TranspositionTable table(static_cast<std::size_t>(args.number("table-mib", 1024)));
-    engine::Search search(table);
-    const auto start = Clock::now();
-    const int score = *search.solve(position);
-    const double solveSeconds = secondsSince(start);
-    const std::uint64_t solveNodes = search.nodes();
-    std::printf("position \"%s\": score %d, %.2f s, %llu nodes, %.0f nodes/s\n", moves.c_str(), score,
-                solveSeconds, static_cast<unsigned long long>(solveNodes), static_cast<double>(solveNodes) / solveSeconds);
-    // From the empty board an exact score for every first move would cost
-    // a whole-game search each: there, and with --outcomes, each move gets
-    // its outcome alone, from two null-window searches.
-    const bool outcomes = moves.empty() || args.get("outcomes", "no") == "yes";
-    std::array<std::optional<int>, engine::Width> scores;
-    if (!outcomes)
-        scores = *search.moveScores(position);
-    // A position that is its own mirror image, like the empty board, has
-    // mirrored columns of the same value: only its left half and centre are searched.
-    const bool symmetric = position.key() == position.mirrorKey();
-    std::array<const char*, engine::Width> outcomeOf{};
-    for (int c = 0; c < engine::Width; ++c) {
-        if (!position.canPlay(c)) {
-            std::printf("  column %d: full\n", c + 1);
-            continue;
-        }
-        if (!outcomes) {
-            const int s = *scores[c];
-            std::printf("  column %d: %+d (%s)\n", c + 1, s, s > 0 ? "wins" : s < 0 ? "loses" : "draws");
-            continue;
-        }
-        const auto columnStart = Clock::now();
-        const int mirror = engine::mirroredColumn(c);
-        if (symmetric && mirror < c) {
-            outcomeOf[c] = outcomeOf[mirror];
-            std::printf("  column %d: %s, as column %d\n", c + 1, outcomeOf[c], mirror + 1);
-            continue;
-        }
-        engine::Position next = position;
-        next.play(c);
-        const char* outcome = "loses";
-        if (position.isWinningMove(c) || !*search.scoresAbove(next, -1))
-            outcome = "wins";
-        else if (!*search.scoresAbove(next, 0))
-            outcome = "draws";
-        outcomeOf[c] = outcome;
-        std::printf("  column %d: %s, %.2f s\n", c + 1, outcome, secondsSince(columnStart));
-    }
-    const double seconds = secondsSince(start);
-    std::printf("all: %.2f s, %llu nodes, %.0f nodes/s, table %zu MiB\n", seconds,
-                static_cast<unsigned long long>(search.nodes()), static_cast<double>(search.nodes()) / seconds,
-                table.bytes() >> 20);
-    return 0;
 }
 
-int bench(const Arguments& args)
+int runSolve(Command& command)
 {
-    const auto tableMiB = static_cast<std::size_t>(args.number("table-mib", 8));
+    tool::SolveSettings settings;
+    std::vector<std::string> moves;
+    command.words("MOVES", "The columns played so far, 1 to 7, as in 4453; the empty board when none", moves, 0, 1);
+    tableOption(command, settings.tableMiB);
+    command.yesNo("outcomes", "Each column's outcome alone, rather than its exact score", settings.outcomes);
+    if (!command.read())
+        return 0;
+    settings.moves = moves.empty() ? "" : moves.front();
+    try {
+        static_cast<void>(engine::Position(settings.moves)); // throws on a move that cannot be played
+    } catch (const std::invalid_argument& e) {
+        command.refuse(std::string("MOVES: ") + e.what());
+    }
+    return tool::solve(settings);
+}
+
+int runBench(Command& command)
+{
+    std::size_t tableMiB = 8;
+    tableOption(command, tableMiB);
+    if (!command.read())
+        return 0;
     const engine::BenchmarkResult r = engine::runBenchmark(tableMiB);
     std::printf("%zu positions, table %zu MiB\n", r.positions, tableMiB);
     std::printf("nodes %llu\n", static_cast<unsigned long long>(r.nodes));
@@ -155,94 +144,207 @@ int bench(const Arguments& args)
     return 0;
 }
 
-engine::Book loadBook(const std::string& path)
+// The options book and lines share: threads that each have a table of
+// their own, and a book written at the end of a long search that resumes
+// from its work file.
+class LongSearchOptions {
+public:
+    LongSearchOptions(Command& command, int& threads, std::size_t& tableMiB, std::string& output, std::string& work,
+                      const char* outputMeaning)
+        : m_threads(threads)
+        , m_tableMiB(tableMiB)
+        , m_output(output)
+        , m_work(work)
+    {
+        command.number("threads", "Threads searching at once", threads, 1, MaxThreads);
+        tableOption(command, tableMiB, "Each thread's table size in MiB");
+        command.file("output", outputMeaning, output, Need::required);
+        command.file("work", "Where each choice is kept as it is made, to resume from; by default the output's name and .work",
+                     work);
+        command.flag("force", "Replace the output if it exists", m_force);
+    }
+
+    // Once the command line is read: the memory, and the files the search
+    // will write, checked before it starts.
+    void check(const Command& command)
+    {
+        if (m_work.empty())
+            m_work = m_output + ".work";
+        checkMemory(command, m_threads, m_tableMiB);
+        checkCanWrite(command, "--output", m_output, m_force);
+        checkCanWrite(command, "--work", m_work, true);
+    }
+
+private:
+    const int& m_threads;
+    const std::size_t& m_tableMiB;
+    const std::string& m_output;
+    std::string& m_work;
+    bool m_force = false;
+};
+
+int runBook(Command& command)
 {
-    if (path == "none")
-        return {};
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::invalid_argument("cannot read the book " + path);
-    const std::vector<std::uint8_t> bytes{ std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-    return engine::Book::fromBytes(bytes);
+    tool::BookSettings settings;
+    command.number("depth", "The discs on the board in every position of the layer", settings.depth, 0, MaxLayerDepth);
+    command.shard("shard", "This part of the layer, cut into N in key order", settings.shard, settings.shards);
+    LongSearchOptions search(command, settings.threads, settings.tableMiB, settings.output, settings.work,
+                             "The part to write");
+    if (!command.read())
+        return 0;
+    search.check(command);
+    return tool::book(settings);
 }
 
-int matches(const Arguments& args, bool timing)
+int runMerge(Command& command)
 {
-    const engine::Book book = loadBook(args.get("book", VANTREL_ENGINE_BOOK));
+    tool::MergeSettings settings;
+    std::string linesPath;
+    std::vector<std::string> partPaths;
+    bool force = false;
+    command.number("depth", "The discs on the board in every position of the parts", settings.depth, 0, MaxLayerDepth);
+    command.file("lines", "Hard's lines to keep beyond the depth", linesPath);
+    command.file("output", "The book to write", settings.output, Need::required);
+    command.flag("force", "Replace the output if it exists", force);
+    command.words("PART", "The parts of the layer, as book wrote them", partPaths, 1, std::numeric_limits<int>::max());
+    if (!command.read())
+        return 0;
+    for (const std::string& path : partPaths)
+        settings.parts.push_back({ path, readBook(command, "PART", path) });
+    const engine::Book lines = linesPath.empty() ? engine::Book() : readBook(command, "--lines", linesPath);
+    if (!linesPath.empty())
+        settings.lines = &lines;
+    checkCanWrite(command, "--output", settings.output, force);
+    return tool::merge(settings);
+}
+
+int runVerify(Command& command)
+{
+    tool::VerifySettings settings;
+    settings.path = VANTREL_ENGINE_BOOK;
+    command.file("book", "The book to check", settings.path);
+    command.number("sample", "Entries of the deepest layer searched again", settings.sample, 0, MaxGames);
+    seedOption(command, settings.seed);
+    tableOption(command, settings.tableMiB);
+    if (!command.read())
+        return 0;
+    engine::Book book;
+    try {
+        book = tool::readBookFile(settings.path);
+    } catch (const tool::DamagedBook& e) {
+        std::printf("verify: %s\n", e.what());
+        return 1;
+    } catch (const tool::UnreadableBook& e) {
+        command.refuse(std::string("--book: ") + e.what());
+    }
+    settings.book = &book;
+    return tool::verify(settings);
+}
+
+int runLines(Command& command)
+{
+    tool::LinesSettings settings;
+    std::string givenPath;
+    command.number("depth", "The most discs on the board in a position of the lines", settings.depth, 1, MaxLinesDepth);
+    command.file("book", "A book whose choices are taken rather than searched", givenPath);
+    LongSearchOptions search(command, settings.threads, settings.tableMiB, settings.output, settings.work,
+                             "The book of hard's lines to write");
+    if (!command.read())
+        return 0;
+    const engine::Book given = givenPath.empty() ? engine::Book() : readBook(command, "--book", givenPath);
+    if (!givenPath.empty())
+        settings.given = &given;
+    search.check(command);
+    return tool::lines(settings);
+}
+
+// The options tournament and timing share.
+void matchOptions(Command& command, tool::MatchSettings& settings)
+{
+    command.number("games", "Games for each pairing", settings.games, 1, MaxGames);
+    seedOption(command, settings.seed);
+    tableOption(command, settings.tableMiB, "Hard's table size in MiB");
+}
+
+int runTournament(Command& command)
+{
     tool::MatchSettings settings;
-    settings.games = static_cast<int>(args.number("games", timing ? 40 : 200));
-    settings.seed = static_cast<std::uint64_t>(args.number("seed", 1));
-    settings.tableMiB = static_cast<std::size_t>(args.number("table-mib", 8));
-    settings.book = &book;
-    settings.pairings = args.get("pairings", settings.pairings);
-    return timing ? tool::timing(settings) : tool::tournament(settings);
+    matchOptions(command, settings);
+    BookOption book(command, "Hard's opening book, or none");
+    command.listOf("pairings", "The pairings to play, by their stronger side", settings.pairings,
+                   { "easy", "medium", "hard" });
+    if (!command.read())
+        return 0;
+    settings.book = book.read(command);
+    return tool::tournament(settings);
 }
 
-// "K/N" as two numbers.
-std::pair<int, int> shardOf(const std::string& text)
+int runTiming(Command& command)
 {
-    const std::size_t slash = text.find('/');
-    if (slash == std::string::npos)
-        throw std::invalid_argument("--shard takes K/N, as in 2/6");
-    return { std::stoi(text.substr(0, slash)), std::stoi(text.substr(slash + 1)) };
+    tool::MatchSettings settings;
+    settings.games = 40;
+    matchOptions(command, settings);
+    BookOption book(command, "Hard's opening book, or none");
+    if (!command.read())
+        return 0;
+    settings.book = book.read(command);
+    return tool::timing(settings);
 }
 
-int book(const Arguments& args)
+int runLatency(Command& command)
 {
-    tool::LayerSettings settings;
-    settings.depth = static_cast<int>(args.number("depth", settings.depth));
-    std::tie(settings.shard, settings.shards) = shardOf(args.get("shard", "1/1"));
-    settings.threads = static_cast<int>(args.number("threads", settings.threads));
-    settings.tableMiB = static_cast<std::size_t>(args.number("table-mib", static_cast<long>(settings.tableMiB)));
-    settings.output = args.get("output", "");
-    settings.work = args.get("work", "");
-    return tool::searchLayer(settings);
-}
-
-int latency(const Arguments& args)
-{
-    const engine::Book book = loadBook(args.get("book", VANTREL_ENGINE_BOOK));
     tool::LatencySettings settings;
-    settings.hotseatGames = static_cast<int>(args.number("games", settings.hotseatGames));
-    settings.levelGames = static_cast<int>(args.number("level-games", settings.levelGames));
-    settings.seed = static_cast<std::uint64_t>(args.number("seed", static_cast<long>(settings.seed)));
-    settings.tableMiB = static_cast<std::size_t>(args.number("table-mib", static_cast<long>(settings.tableMiB)));
-    settings.book = &book;
-    settings.outcomes = args.get("outcomes", "no") == "yes";
-    settings.fromDiscs = static_cast<int>(args.number("from-discs", 0));
+    command.number("games", "Games between two people, every position timed", settings.hotseatGames, 0, MaxGames);
+    command.number("level-games", "Games against each level, the person's turns timed", settings.levelGames, 0,
+                   MaxGames);
+    seedOption(command, settings.seed);
+    tableOption(command, settings.tableMiB);
+    BookOption book(command, "The opening book, or none");
+    command.number("from-discs", "The fewest discs on the board in a position timed", settings.fromDiscs, 0,
+                   engine::Cells);
+    command.yesNo("outcomes", "Time every column's score, as the outcomes view asks, rather than perfect play's answer",
+                  settings.outcomes);
+    if (!command.read())
+        return 0;
+    settings.book = book.read(command);
     return tool::latency(settings);
 }
 
-int merge(const Arguments& args)
+struct Subcommand {
+    const char* name;
+    const char* summary;
+    int (*run)(Command&);
+};
+
+constexpr Subcommand Subcommands[] = {
+    { "solve", "Solves a position: its exact score and each column's.", runSolve },
+    { "bench", "Solves the benchmark's positions: the node count is the search's signature.", runBench },
+    { "book", "Searches one part of the complete book's deepest layer.", runBook },
+    { "merge", "Joins the layer's parts and hard's lines into the complete book.", runMerge },
+    { "verify", "Checks a book: complete, consistent, and a sample searched again.", runVerify },
+    { "lines", "Makes hard's lines: perfect play's choice in every position it can face.", runLines },
+    { "tournament", "Plays the levels against one another.", runTournament },
+    { "timing", "Times hard's answers in games against the other levels.", runTiming },
+    { "latency", "Times perfect play's answer in games between people and against each level.", runLatency },
+};
+
+void printUsage(std::FILE* to)
 {
-    tool::MergeSettings settings;
-    settings.depth = static_cast<int>(args.number("depth", settings.depth));
-    settings.parts = args.positional;
-    settings.lines = args.get("lines", "");
-    settings.output = args.get("output", settings.output);
-    return tool::mergeBook(settings);
+    std::fprintf(to, "Usage: vantrel-engine COMMAND [options]\n"
+                     "The engine's tool: solves positions, measures the engine, and makes the opening book.\n\n"
+                     "Commands:\n");
+    for (const Subcommand& s : Subcommands)
+        std::fprintf(to, "  %-11s %s\n", s.name, s.summary);
+    std::fprintf(to, "\nvantrel-engine COMMAND --help lists a command's options.\n"
+                     "Exit status: 0 done, 1 a check failed or the work could not be done, 2 a bad command line.\n");
 }
 
-int verify(const Arguments& args)
+const Subcommand* subcommandNamed(std::string_view name)
 {
-    tool::VerifySettings settings;
-    settings.book = args.get("book", VANTREL_ENGINE_BOOK);
-    settings.sample = static_cast<int>(args.number("sample", settings.sample));
-    settings.seed = static_cast<std::uint64_t>(args.number("seed", static_cast<long>(settings.seed)));
-    settings.tableMiB = static_cast<std::size_t>(args.number("table-mib", static_cast<long>(settings.tableMiB)));
-    return tool::verifyBook(settings);
-}
-
-int lines(const Arguments& args)
-{
-    tool::BookSettings settings;
-    settings.depth = static_cast<int>(args.number("depth", settings.depth));
-    settings.threads = static_cast<int>(args.number("threads", settings.threads));
-    settings.tableMiB = static_cast<std::size_t>(args.number("table-mib", static_cast<long>(settings.tableMiB)));
-    settings.work = args.get("work", settings.work);
-    settings.output = args.get("output", settings.output);
-    settings.book = args.get("book", "");
-    return tool::makeBook(settings);
+    for (const Subcommand& s : Subcommands)
+        if (name == s.name)
+            return &s;
+    return nullptr;
 }
 
 } // namespace
@@ -250,34 +352,35 @@ int lines(const Arguments& args)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        usage();
+        printUsage(stderr);
         return 2;
     }
-    const std::string_view command = argv[1];
+    const std::string_view name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        printUsage(stdout);
+        return 0;
+    }
+    const Subcommand* subcommand = subcommandNamed(name);
+    if (subcommand == nullptr) {
+        std::fprintf(stderr, "vantrel-engine: unknown command \"%s\"; vantrel-engine --help lists them\n", argv[1]);
+        return 2;
+    }
+    QStringList words;
+    for (int i = 2; i < argc; ++i)
+        words.push_back(QString::fromLocal8Bit(argv[i]));
+    Command command(subcommand->name, subcommand->summary, words);
     try {
-        const Arguments args(argc, argv, 2);
-        if (command == "solve")
-            return solve(args);
-        if (command == "book")
-            return book(args);
-        if (command == "lines")
-            return lines(args);
-        if (command == "latency")
-            return latency(args);
-        if (command == "merge")
-            return merge(args);
-        if (command == "verify")
-            return verify(args);
-        if (command == "bench")
-            return bench(args);
-        if (command == "tournament")
-            return matches(args, false);
-        if (command == "timing")
-            return matches(args, true);
-    } catch (const std::exception& e) {
-        std::cerr << "vantrel-engine: " << e.what() << '\n';
+        return subcommand->run(command);
+    } catch (const tool::UsageError& e) {
+        std::fprintf(stderr, "vantrel-engine %s: %s\n(vantrel-engine %s --help lists its options)\n", subcommand->name,
+                     e.what(), subcommand->name);
         return 2;
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "vantrel-engine %s: not enough memory for what was asked; a smaller --table-mib needs less\n",
+                     subcommand->name);
+        return 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vantrel-engine %s: %s\n", subcommand->name, e.what());
+        return 1;
     }
-    usage();
-    return 2;
 }

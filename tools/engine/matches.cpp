@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "matches.h"
 
+#include "measure.h"
+
 #include "engine/engine.h"
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -64,9 +65,9 @@ public:
         case Kind::hard:
             break;
         }
-        const auto start = std::chrono::steady_clock::now();
+        const auto start = Clock::now();
         const engine::Choice choice = *m_engine->perfectChoice(p, m_stop);
-        times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(secondsSince(start));
         discs.push_back(p.moves());
         scores.push_back(choice.score);
         return choice.column;
@@ -115,13 +116,6 @@ Position opening(Random& random)
     }
 }
 
-double percentile(std::vector<double> values, double fraction)
-{
-    std::sort(values.begin(), values.end());
-    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
-    return values[index];
-}
-
 long peakMemoryKiB()
 {
     std::ifstream status("/proc/self/status");
@@ -146,10 +140,11 @@ int tournament(const MatchSettings& settings)
     Random random(settings.seed);
     int status = 0;
     for (const Pairing& pairing : pairings) {
-        if (settings.pairings.find(nameOf(pairing.a)) == std::string::npos)
+        if (std::find(settings.pairings.begin(), settings.pairings.end(), nameOf(pairing.a))
+            == settings.pairings.end())
             continue;
         int wins = 0, draws = 0, losses = 0, unsavedLosses = 0;
-        const auto start = std::chrono::steady_clock::now();
+        const auto start = Clock::now();
         Position from;
         for (int game = 0; game < settings.games; ++game) {
             // Each opening twice, with the other side moving first after it.
@@ -168,8 +163,7 @@ int tournament(const MatchSettings& settings)
                 && std::any_of(a.scores.begin(), a.scores.end(), [](int s) { return s >= 0; }))
                 ++unsavedLosses;
         }
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds = secondsSince(start);
         const double share = static_cast<double>(wins) / settings.games;
         std::printf("%-6s against %-6s %4d games: %4d won, %4d drawn, %4d lost (%.1f%% won) in %.1f s",
                     nameOf(pairing.a), nameOf(pairing.b), settings.games, wins, draws, losses, 100 * share,
@@ -188,6 +182,9 @@ int tournament(const MatchSettings& settings)
 
 int timing(const MatchSettings& settings)
 {
+    // What the process held before any game: its libraries (Qt Core's
+    // among them) and the book, read into memory.
+    const long before = peakMemoryKiB();
     Random random(settings.seed);
     std::vector<double> times;
     std::vector<int> discs; // on the board at each answer
@@ -212,8 +209,10 @@ int timing(const MatchSettings& settings)
     std::printf("  median %.3f ms, 95th percentile %.3f ms (target < 100), max %.3f ms (target < 1000)\n",
                 1000 * median, 1000 * p95, 1000 * worst);
     std::printf("  the slowest answer was with %d discs on the board\n", discs[slowest - times.begin()]);
-    std::printf("  peak resident memory of this process (VmHWM): %.1f MiB; table %zu MiB, book %zu positions\n",
-                static_cast<double>(peakMemoryKiB()) / 1024, settings.tableMiB,
+    const long peak = peakMemoryKiB();
+    std::printf("  peak resident memory of this process (VmHWM): %.1f MiB, %.1f MiB more than before the games; "
+                "table %zu MiB, book %zu positions\n",
+                static_cast<double>(peak) / 1024, static_cast<double>(peak - before) / 1024, settings.tableMiB,
                 settings.book != nullptr ? settings.book->size() : 0);
     return p95 < 0.1 && worst < 1 ? 0 : 1;
 }

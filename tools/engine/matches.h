@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tool {
 
@@ -14,7 +15,7 @@ struct MatchSettings {
     std::uint64_t seed = 1;
     std::size_t tableMiB = 8;    // hard's table, as in the game
     const engine::Book* book = nullptr;
-    std::string pairings = "easy,medium,hard"; // the pairings to play, by their stronger side
+    std::vector<std::string> pairings{ "easy", "medium", "hard" }; // the pairings to play, by their stronger side
 };
 
 // Hard against medium, medium against easy, easy against a random player,

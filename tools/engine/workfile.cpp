@@ -3,7 +3,6 @@
 
 #include "engine/position.h"
 
-#include <filesystem>
 #include <sstream>
 
 namespace tool {
@@ -40,19 +39,10 @@ std::ofstream appendToWorkFile(const std::string& path)
             cutShort = in.get() != '\n';
         }
     }
-    createFolderOf(path);
     std::ofstream out(path, std::ios::app);
     if (cutShort)
         out << '\n';
     return out;
-}
-
-void createFolderOf(const std::string& path)
-{
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    std::error_code ignored; // a folder that cannot be made shows when the file is opened
-    if (!folder.empty())
-        std::filesystem::create_directories(folder, ignored);
 }
 
 } // namespace tool

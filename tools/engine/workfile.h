@@ -25,12 +25,8 @@ struct WorkLine {
 std::vector<WorkLine> readWorkFile(const std::string& path, bool withDiscs);
 
 // The work file opened for appending, a line cut short ended first so that
-// the next line does not run on from it.
-// Its folder is made when missing, so that a part starts in a fresh clone
-// without a step of its own.
+// the next line does not run on from it. Its folder must exist
+// (checkCanWrite makes it).
 std::ofstream appendToWorkFile(const std::string& path);
-
-// Makes the folders a file is to be written into, when missing.
-void createFolderOf(const std::string& path);
 
 } // namespace tool

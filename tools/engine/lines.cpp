@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bookmaker.h"
+#include "lines.h"
+
+#include "bookfile.h"
+#include "measure.h"
+#include "threads.h"
+#include "workfile.h"
 
 #include "engine/book.h"
 #include "engine/levels.h"
-#include "workfile.h"
 
-#include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <iostream>
 #include <map>
 #include <mutex>
-#include <set>
 #include <sstream>
-#include <thread>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -27,25 +27,22 @@ using engine::Position;
 
 namespace {
 
-class BookMaker {
+class LinesMaker {
 public:
-    explicit BookMaker(const BookSettings& settings)
+    explicit LinesMaker(const LinesSettings& settings)
         : m_settings(settings)
     {
+        if (settings.given != nullptr)
+            m_given = *settings.given;
     }
 
     int run()
     {
-        if (!m_settings.book.empty()) {
-            std::ifstream in(m_settings.book, std::ios::binary);
-            const std::vector<std::uint8_t> bytes{ std::istreambuf_iterator<char>(in),
-                                                   std::istreambuf_iterator<char>() };
-            m_given = engine::Book::fromBytes(bytes);
-        }
         readWork();
+        std::vector<engine::TranspositionTable> tables = tablesFor(m_settings.threads, m_settings.tableMiB);
         m_out = appendToWorkFile(m_settings.work);
         if (!m_out) {
-            std::cerr << "book: cannot write " << m_settings.work << '\n';
+            std::cerr << "lines: cannot write " << m_settings.work << '\n';
             return 1;
         }
         // Playing first: the empty board. Playing second: after each of the
@@ -56,11 +53,7 @@ public:
             p.play(c);
             push(p);
         }
-        std::vector<std::thread> workers;
-        for (int i = 0; i < m_settings.threads; ++i)
-            workers.emplace_back([this] { work(); });
-        for (std::thread& t : workers)
-            t.join();
+        runOnThreads(m_settings.threads, [&](int thread) { work(tables[static_cast<std::size_t>(thread)]); });
         return write();
     }
 
@@ -69,7 +62,7 @@ private:
     {
         for (const WorkLine& line : readWorkFile(m_settings.work, true))
             m_known[line.key] = { line.choice, line.discs };
-        std::cerr << "book: " << m_known.size() << " choices read from " << m_settings.work << '\n';
+        std::cerr << "lines: " << m_known.size() << " choices read from " << m_settings.work << '\n';
     }
 
     void push(const Position& p)
@@ -80,9 +73,8 @@ private:
         m_ready.notify_one();
     }
 
-    void work()
+    void work(engine::TranspositionTable& table)
     {
-        engine::TranspositionTable table(m_settings.tableMiB);
         engine::Search search(table);
         for (;;) {
             Position p;
@@ -107,11 +99,9 @@ private:
             const bool flipped = p.key() != p.canonicalKey();
             if (!choice) {
                 const Position canonical = flipped ? p.mirrored() : p;
-                const auto start = std::chrono::steady_clock::now();
+                const auto start = Clock::now();
                 choice = search.bestChoice(canonical);
-                const double seconds =
-                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-                record(canonical, *choice, seconds);
+                record(canonical, *choice, secondsSince(start));
             }
             if (flipped)
                 choice->column = engine::mirroredColumn(choice->column);
@@ -152,7 +142,7 @@ private:
         m_searchSeconds += seconds;
         if (m_searched % 100 == 0 || seconds > 10 || canonical.moves() < 5) {
             std::ostringstream line;
-            line << "book: " << m_searched << " searched (" << m_book.size() << " in the book, "
+            line << "lines: " << m_searched << " searched (" << m_book.size() << " in the book, "
                  << m_stack.size() << " waiting); ply " << canonical.moves() << " took " << seconds
                  << " s; " << m_searchSeconds << " s searching in all";
             std::cerr << line.str() << std::endl;
@@ -168,15 +158,9 @@ private:
             ++perPly[moves];
         }
         const engine::Book book = engine::Book::fromEntries(std::move(entries));
-        const std::vector<std::uint8_t> bytes = book.toBytes();
-        std::ofstream out(m_settings.output, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        if (!out) {
-            std::cerr << "book: cannot write " << m_settings.output << '\n';
-            return 1;
-        }
-        std::cout << "book: " << book.size() << " positions up to " << m_settings.depth << " discs, "
-                  << bytes.size() << " bytes, in " << m_settings.output << "; " << m_searched
+        const std::size_t bytes = writeBookFile(m_settings.output, book);
+        std::cout << "lines: " << book.size() << " positions up to " << m_settings.depth << " discs, "
+                  << bytes << " bytes, in " << m_settings.output << "; " << m_searched
                   << " searched in " << m_searchSeconds << " s of search\n";
         for (const auto& [moves, count] : perPly)
             std::cout << "  " << moves << " discs: " << count << '\n';
@@ -188,7 +172,7 @@ private:
         int moves = 0;
     };
 
-    const BookSettings& m_settings;
+    const LinesSettings& m_settings;
     engine::Book m_given;
     std::mutex m_mutex;
     std::condition_variable m_ready;
@@ -204,9 +188,9 @@ private:
 
 } // namespace
 
-int makeBook(const BookSettings& settings)
+int lines(const LinesSettings& settings)
 {
-    return BookMaker(settings).run();
+    return LinesMaker(settings).run();
 }
 
 } // namespace tool

@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "layer.h"
+#include "book.h"
+
+#include "bookfile.h"
+#include "measure.h"
+#include "threads.h"
+#include "workfile.h"
 
 #include "engine/book.h"
 #include "engine/completebook.h"
-#include "workfile.h"
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <mutex>
 #include <sstream>
-#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -24,26 +26,19 @@ using engine::Position;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 // Positions next to one another in key order share much of their search, so
 // each thread takes runs of them and keeps its table from one to the next.
 constexpr std::size_t RunLength = 32;
 
-class LayerSearch {
+class PartSearch {
 public:
-    explicit LayerSearch(const LayerSettings& settings)
+    explicit PartSearch(const BookSettings& settings)
         : m_settings(settings)
-        , m_workPath(settings.work.empty() ? settings.output + ".work" : settings.work)
     {
     }
 
     int run()
     {
-        if (m_settings.shard < 1 || m_settings.shard > m_settings.shards || m_settings.output.empty()) {
-            std::cerr << "book: --shard must be K/N with 1 <= K <= N, and --output is needed\n";
-            return 2;
-        }
         const std::vector<std::uint64_t> layer = engine::reachableKeys(m_settings.depth);
         m_keys = engine::shardOf(layer, m_settings.shard, m_settings.shards);
         readWork();
@@ -52,34 +47,29 @@ public:
                 m_pending.push_back(key);
         std::cerr << "book: shard " << m_settings.shard << '/' << m_settings.shards << " of the "
                   << layer.size() << " positions with " << m_settings.depth << " discs: " << m_keys.size()
-                  << ", " << m_known.size() << " read from " << m_workPath << ", " << m_pending.size()
+                  << ", " << m_known.size() << " read from " << m_settings.work << ", " << m_pending.size()
                   << " to search\n";
-        createFolderOf(m_settings.output); // before the hours of search, not after
-        m_out = appendToWorkFile(m_workPath);
+        std::vector<engine::TranspositionTable> tables = tablesFor(m_settings.threads, m_settings.tableMiB);
+        m_out = appendToWorkFile(m_settings.work);
         if (!m_out) {
-            std::cerr << "book: cannot write " << m_workPath << '\n';
+            std::cerr << "book: cannot write " << m_settings.work << '\n';
             return 1;
         }
         m_start = Clock::now();
-        std::vector<std::thread> workers;
-        for (int i = 0; i < std::max(1, m_settings.threads); ++i)
-            workers.emplace_back([this] { work(); });
-        for (std::thread& t : workers)
-            t.join();
+        runOnThreads(m_settings.threads, [&](int thread) { work(tables[static_cast<std::size_t>(thread)]); });
         return write();
     }
 
 private:
     void readWork()
     {
-        for (const WorkLine& line : readWorkFile(m_workPath, false))
+        for (const WorkLine& line : readWorkFile(m_settings.work, false))
             if (std::binary_search(m_keys.begin(), m_keys.end(), line.key))
                 m_known[line.key] = line.choice;
     }
 
-    void work()
+    void work(engine::TranspositionTable& table)
     {
-        engine::TranspositionTable table(m_settings.tableMiB);
         engine::Search search(table);
         for (;;) {
             const std::size_t begin = m_nextRun.fetch_add(RunLength);
@@ -102,7 +92,7 @@ private:
         m_out << key << ' ' << choice.column << ' ' << choice.score << std::endl;
         ++m_searched;
         m_nodes += nodes;
-        const double seconds = std::chrono::duration<double>(Clock::now() - m_start).count();
+        const double seconds = secondsSince(m_start);
         if (m_searched % 500 == 0 || m_searched == m_pending.size()) {
             const double left = seconds / static_cast<double>(m_searched)
                                 * static_cast<double>(m_pending.size() - m_searched);
@@ -120,24 +110,16 @@ private:
         entries.reserve(m_keys.size());
         for (const std::uint64_t key : m_keys)
             entries.push_back({ key, m_known.at(key) });
-        const std::vector<std::uint8_t> bytes = engine::Book::fromEntries(std::move(entries)).toBytes();
-        std::ofstream out(m_settings.output, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        if (!out) {
-            std::cerr << "book: cannot write " << m_settings.output << '\n';
-            return 1;
-        }
-        const double seconds = std::chrono::duration<double>(Clock::now() - m_start).count();
+        const std::size_t bytes = writeBookFile(m_settings.output, engine::Book::fromEntries(std::move(entries)));
         std::printf("book: shard %d/%d, %zu positions with %d discs, %zu bytes, in %s; %zu searched in %.0f s "
                     "on %d thread(s), %llu nodes\n",
-                    m_settings.shard, m_settings.shards, m_keys.size(), m_settings.depth, bytes.size(),
-                    m_settings.output.c_str(), m_searched, seconds, m_settings.threads,
+                    m_settings.shard, m_settings.shards, m_keys.size(), m_settings.depth, bytes,
+                    m_settings.output.c_str(), m_searched, secondsSince(m_start), m_settings.threads,
                     static_cast<unsigned long long>(m_nodes));
         return 0;
     }
 
-    const LayerSettings& m_settings;
-    const std::string m_workPath;
+    const BookSettings& m_settings;
     std::vector<std::uint64_t> m_keys;    // this shard's positions, in key order
     std::vector<std::uint64_t> m_pending; // those not in the work file
     std::atomic<std::size_t> m_nextRun{ 0 };
@@ -151,9 +133,9 @@ private:
 
 } // namespace
 
-int searchLayer(const LayerSettings& settings)
+int book(const BookSettings& settings)
 {
-    return LayerSearch(settings).run();
+    return PartSearch(settings).run();
 }
 
 } // namespace tool
