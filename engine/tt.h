@@ -33,6 +33,7 @@
 
 #include "engine/position.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -54,9 +55,9 @@ public:
 
     TTEntry probe(std::uint64_t key) const
     {
-        const std::uint64_t* bucket = bucketOf(key);
+        std::uint64_t* bucket = bucketOf(key);
         for (int i = 0; i < BucketWords; ++i) {
-            const std::uint64_t word = bucket[i];
+            const std::uint64_t word = load(bucket[i]);
             if ((word & field(KeyBits)) == key && word != 0)
                 return { static_cast<Bound>(word >> BoundShift & field(BoundBits)),
                          static_cast<int>(word >> ScoreShift & field(ScoreBits)) - ScoreBias,
@@ -73,15 +74,15 @@ public:
                                    | static_cast<std::uint64_t>(bound) << BoundShift
                                    | static_cast<std::uint64_t>(discs / DiscsPerStep) << DiscsShift;
         std::uint64_t* bucket = bucketOf(key);
-        const std::uint64_t kept = bucket[0];
+        const std::uint64_t kept = load(bucket[0]);
         const int keptSteps = static_cast<int>(kept >> DiscsShift);
         const bool sameKey = (kept & field(KeyBits)) == key;
         if (kept == 0 || sameKey || discs / DiscsPerStep <= keptSteps || keptSteps < rootDiscs / DiscsPerStep) {
             if (kept != 0 && !sameKey)
-                bucket[1] = kept;
-            bucket[0] = word;
+                save(bucket[1], kept);
+            save(bucket[0], word);
         } else {
-            bucket[1] = word;
+            save(bucket[1], word);
         }
     }
     // Asks the processor to fetch a position's bucket ahead of its probe.
@@ -102,8 +103,24 @@ private:
     static_assert(MoveShift == 49 && ScoreShift == 52 && BoundShift == 58 && DiscsShift == 60);
     static_assert(Cells / DiscsPerStep < 1 << (64 - DiscsShift), "the discs fit the top bits");
     static_assert(Width + 1 <= 1 << MoveBits, "a column plus one, or 0 for none");
-    static_assert(Cells / 2 < ScoreBias && 2 * ScoreBias <= 1 << ScoreBits, "scores within -21 to 21, stored plus 32");
+    static_assert(Cells / 2 < ScoreBias && 2 * ScoreBias <= 1 << ScoreBits, "every score (-18 to 18) fits, stored plus 32");
     static constexpr std::uint64_t field(int bits) { return (std::uint64_t{1} << bits) - 1; }
+
+    // Threads searching at once share the table without a lock: each word
+    // is read and written whole, atomically, and holds its position's whole
+    // key, so a word is either this position's or not, never half of one.
+    // Two threads may overwrite each other's words; that loses what one
+    // learnt, never makes a score wrong. A bucket's two words are read one
+    // by one: another thread may move a word from one to the other between
+    // the reads, and the probe then misses it, which only costs a search.
+    static std::uint64_t load(std::uint64_t& word)
+    {
+        return std::atomic_ref<std::uint64_t>(word).load(std::memory_order_relaxed);
+    }
+    static void save(std::uint64_t& word, std::uint64_t value)
+    {
+        std::atomic_ref<std::uint64_t>(word).store(value, std::memory_order_relaxed);
+    }
 
     // Two words of a bucket share a 16-byte line.
     static constexpr int BucketWords = 2;
