@@ -62,7 +62,10 @@ void OutcomesView::refresh()
     m_thinker.stop();
     clear();
     if (m_on && m_showable)
-        m_thinker.scoreColumns(m_moves, [this](int column, int score) { show(column, score); });
+        m_thinker.scoreColumns(m_moves, [this](int column, engine::ScoreBounds bounds) {
+            if (bounds.isExact())
+                show(column, bounds.low);
+        });
 }
 
 void OutcomesView::show(int column, int score)

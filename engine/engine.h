@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace engine {
@@ -43,12 +44,23 @@ public:
     // search otherwise; nothing when stopped.
     std::optional<int> columnScore(const Position& position, int column, const std::atomic<bool>& stop);
 
+    // What the side to move scores by playing each open column, reported
+    // as it becomes known: first whatever the book and the rules give at
+    // once, then the sign of every other column (a win, a draw or a loss),
+    // then every exact score; a column may be reported several times, more
+    // narrowly each time, and its last report is exact. False when the stop
+    // flag ended the work first.
+    using ColumnReport = std::function<void(int column, ScoreBounds bounds)>;
+    bool scoreColumns(const Position& position, const std::atomic<bool>& stop, const ColumnReport& report);
+
     // Forgets what the table has learnt.
     void clearTable() { m_table.clear(); }
     // The positions searched by this engine so far.
     std::uint64_t nodes() const { return m_nodes; }
 
 private:
+    std::optional<ScoreBounds> columnSign(const Position& next, const std::atomic<bool>& stop);
+
     TranspositionTable m_table;
     Book m_book;
     std::uint64_t m_nodes = 0;

@@ -39,6 +39,18 @@ struct Choice {
     int score = 0;
 };
 
+// What is known of a score: it lies from low to high, both included; exact
+// when they meet. Before any search, every score a position can have.
+struct ScoreBounds {
+    int low = -MaxScore;
+    int high = MaxScore;
+
+    bool isExact() const { return low == high; }
+    // Whether the sign is known: a win, a draw or a loss for certain.
+    bool isSignKnown() const { return low > 0 || high < 0 || (low == 0 && high == 0); }
+    friend bool operator==(const ScoreBounds&, const ScoreBounds&) = default;
+};
+
 // An exact solver: negamax with alpha-beta pruning over the non-losing
 // moves, centre and threats first, with a transposition table shared by
 // a position and its mirror image.

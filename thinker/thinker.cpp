@@ -78,18 +78,13 @@ void Thinker::think(const QList<int>& moves, engine::Level level, std::function<
     });
 }
 
-void Thinker::scoreColumns(const QList<int>& moves, std::function<void(int column, int score)> found)
+void Thinker::scoreColumns(const QList<int>& moves, std::function<void(int column, engine::ScoreBounds bounds)> found)
 {
     const engine::Position position = positionAfter(moves);
     ask([position, found = std::move(found)](Asked& asked) {
-        for (const int column : engine::CentreFirst) {
-            if (!position.canPlay(column))
-                continue;
-            const std::optional<int> score = asked.engine.columnScore(position, column, asked.stop);
-            if (!score)
-                return;
-            asked.answer([found, column, score] { found(column + 1, *score); });
-        }
+        asked.engine.scoreColumns(position, asked.stop, [&asked, &found](int column, engine::ScoreBounds bounds) {
+            asked.answer([found, column, bounds] { found(column + 1, bounds); });
+        });
     });
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/level.h"
+#include "engine/search.h"
 
 #include <QList>
 #include <QObject>
@@ -34,9 +35,11 @@ public:
     // The column (1 to 7) the level plays after these moves.
     void think(const QList<int>& moves, engine::Level level, std::function<void(int column)> found);
     // What the player to move after these moves scores by playing each
-    // open column under perfect play (the engine's scores: positive wins),
-    // one column at a time as each becomes known, centre first.
-    void scoreColumns(const QList<int>& moves, std::function<void(int column, int score)> found);
+    // open column (1 to 7) under perfect play (the engine's scores: positive
+    // wins), as it becomes known: what the book and the rules give at once,
+    // then every column's sign (bounds that tell a win, a draw or a loss
+    // apart), then every exact score. A column's last report is exact.
+    void scoreColumns(const QList<int>& moves, std::function<void(int column, engine::ScoreBounds bounds)> found);
     void stop();
     // Whether no search is under way: the last question was answered, or
     // abandoned and its search ended. An answer may still be on its way.
