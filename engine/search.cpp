@@ -25,6 +25,20 @@ struct Move {
 
 } // namespace
 
+int preferredChoice(const Position& position, const std::array<std::optional<int>, Width>& scores)
+{
+    // As bestChoice does: centre first, seen from the position or its mirror
+    // image, whichever has the smaller key.
+    const bool flip = position.mirrorKey() < position.key();
+    int best = -1;
+    for (const int column : CentreFirst) {
+        const int seen = flip ? mirroredColumn(column) : column;
+        if (scores[seen] && (best < 0 || *scores[seen] > *scores[best]))
+            best = seen;
+    }
+    return best;
+}
+
 bool Search::stopRequested() const
 {
     return m_stop != nullptr && m_stop->load(std::memory_order_relaxed);

@@ -51,6 +51,11 @@ struct ScoreBounds {
     friend bool operator==(const ScoreBounds&, const ScoreBounds&) = default;
 };
 
+// The column perfect play chooses among columns whose scores are known (the
+// others nothing): the best score, and among equal scores the column
+// Search::bestChoice would take. -1 when no score is known.
+int preferredChoice(const Position& position, const std::array<std::optional<int>, Width>& scores);
+
 // An exact solver: negamax with alpha-beta pruning over the non-losing
 // moves, centre and threats first, with a transposition table shared by
 // a position and its mirror image.

@@ -93,6 +93,7 @@ void TestSearch::scoresAndChoicesAgreeWithMinimax()
             }
         }
         QVERIFY2(choice->column == preferred, describe(b));
+        QVERIFY2(engine::preferredChoice(p, *scores) == preferred, describe(b));
     }
 }
 
