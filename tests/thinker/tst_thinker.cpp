@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The thinker's worker thread: a question abandoned in the middle of a long
+// search, by stop() or by destroying the thinker, ends its thread there and
+// then, and its answer never arrives.
+#include "thinker/thinker.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Threads of this process, as the kernel lists them.
+qsizetype threadCount()
+{
+    return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+}
+
+// Two 9-disc positions just past the opening book, played along the edges,
+// whose search by hard takes seconds of an optimised build: long enough to
+// be stopped well before its end. Each question has its own, so that the
+// second does not find its answer in what the shared engine's table kept
+// of the first.
+const QList<int> FirstLongQuestion{ 1, 2, 2, 1, 7, 6, 6, 7, 7 };
+const QList<int> SecondLongQuestion{ 1, 2, 1, 2, 7, 6, 7, 6, 7 };
+
+// Long enough for the worker to be started and searching.
+constexpr int SettleMs = 100;
+
+} // namespace
+
+class TestThinker : public QObject {
+    Q_OBJECT
+
+private slots:
+    void destroyedMidSearch()
+    {
+        const qsizetype before = threadCount();
+        int answers = 0;
+        {
+            auto thinker = std::make_unique<Thinker>();
+            thinker->think(FirstLongQuestion, engine::Level::hard, [&answers](int) { ++answers; });
+            QTest::qWait(SettleMs);
+            QVERIFY2(!thinker->isIdle(), "the question should take longer than this to answer");
+            QCOMPARE(threadCount(), before + 1);
+        }
+        QCOMPARE(threadCount(), before);
+        QCoreApplication::processEvents();
+        QCOMPARE(answers, 0);
+    }
+
+    void stoppedMidSearch()
+    {
+        const qsizetype before = threadCount();
+        Thinker thinker;
+        int answers = 0;
+        thinker.think(SecondLongQuestion, engine::Level::hard, [&answers](int) { ++answers; });
+        QTest::qWait(SettleMs);
+        QVERIFY2(!thinker.isIdle(), "the question should take longer than this to answer");
+        thinker.stop();
+        QVERIFY(thinker.isIdle());
+        QCOMPARE(threadCount(), before);
+        QCoreApplication::processEvents();
+        QCOMPARE(answers, 0);
+
+        // The stop is not left behind: the next question is answered (from
+        // the book, at once) on a thread of its own, which ends with it.
+        int column = 0;
+        thinker.think({ 4 }, engine::Level::hard, [&column](int found) { column = found; });
+        QTRY_VERIFY(column != 0);
+        QVERIFY(column >= 1 && column <= 7);
+        QTRY_VERIFY(thinker.isIdle());
+        thinker.stop();
+        QCOMPARE(threadCount(), before);
+        QCOMPARE(answers, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestThinker)
+#include "tst_thinker.moc"
