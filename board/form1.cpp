@@ -245,16 +245,35 @@ void Form1::hint()
     if (!isPersonToMove())
         return;
     hintMarker.waitForHint();
-    hintThinker.think(record, engine::Level::hard, [this](int c) {
-        hintMarker.mark(*Shp[c][height[c]], turn == 1 ? red : blue);
-        announce(Speech::hint(c));
-    });
+    seekHint();
 }
 
+// While the outcomes are shown, the hint is the column they show best, so
+// that the board never gives two answers to one question; otherwise the
+// hint's own thinker looks for it.
+void Form1::seekHint()
+{
+    const auto markHint = [this](int c) {
+        hintMarker.mark(*Shp[c][height[c]], turn == 1 ? red : blue);
+        announce(Speech::hint(c));
+    };
+    if (outcomes.isOn()) {
+        hintThinker.stop();
+        outcomes.whenBestKnown(markHint);
+    } else {
+        hintThinker.think(record, engine::Level::hard, markHint);
+    }
+}
+
+// A hint still waiting for the outcomes goes on waiting for them, or for
+// the hint's own thinker once they are gone.
 void Form1::showOutcomes(bool shown)
 {
+    const bool hintWaits = outcomes.isAwaitingBest();
     outcomesAction->setChecked(shown);
     outcomes.setOn(shown);
+    if (hintWaits)
+        seekHint();
     announce({});
 }
 

@@ -55,6 +55,8 @@ public:
     void undo();
     // Marks the hole where the engine's best move for the player to move
     // would land, for a while; against the computer, only on the person's turn.
+    // While the outcomes are shown, it is the best of theirs, marked once
+    // they are all known.
     void hint();
     // Shows or hides what each column leads to.
     void showOutcomes(bool shown);
@@ -80,6 +82,7 @@ private:
     void createControls();
     void createActions();
     void drop(int c);
+    void seekHint();
     void takeBackLastMove();
     void describeColumn(int c);
     void win();

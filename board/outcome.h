@@ -3,13 +3,16 @@
 
 #include "engine/search.h"
 
+#include <optional>
+
 // What playing a column leads to under perfect play from both sides, in
 // the terms of the player who plays it.
 struct Outcome {
     enum class Kind { win, draw, loss };
     Kind kind = Kind::draw;
     // The mover's own moves, counting the one it is about to make: to its
-    // winning disc, or before the opponent's winning disc.
+    // winning disc, or before the opponent's winning disc. 0 for a draw,
+    // and for a win or a loss not counted yet.
     int moves = 0;
 };
 
@@ -28,6 +31,19 @@ constexpr Outcome outcomeOf(int score, int discs)
     if (score < 0)
         return { Outcome::Kind::loss, winnerDiscsFrom + score - opponentDiscs };
     return { Outcome::Kind::draw, 0 };
+}
+
+// What the engine's bounds on a score tell before the score itself: a win,
+// a draw or a loss, uncounted; nothing while they tell none of them.
+constexpr std::optional<Outcome> signOf(const engine::ScoreBounds& bounds)
+{
+    if (bounds.low > 0)
+        return Outcome{ Outcome::Kind::win, 0 };
+    if (bounds.high < 0)
+        return Outcome{ Outcome::Kind::loss, 0 };
+    if (bounds.low == 0 && bounds.high == 0)
+        return Outcome{ Outcome::Kind::draw, 0 };
+    return std::nullopt;
 }
 
 static_assert(outcomeOf(16, 10).moves == 1, "a disc that wins at once, 10 discs in");

@@ -6,6 +6,9 @@
 #include "runtime/clickarea.h"
 #include "runtime/shape.h"
 
+#include <string>
+#include <utility>
+
 namespace {
 
 // Besides its sign, each kind has a colour that reads on a black hole.
@@ -13,13 +16,15 @@ const QColor winColour{ 0x66, 0xEE, 0x66 };
 const QColor drawColour{ 0xE0, 0xE0, 0xE0 };
 const QColor lossColour{ 0xFF, 0x70, 0x70 };
 
+// The sign alone until the moves are counted.
 QString mark(const Outcome& outcome)
 {
+    const QString moves = outcome.moves > 0 ? QString::number(outcome.moves) : QString();
     switch (outcome.kind) {
     case Outcome::Kind::win:
-        return QStringLiteral("+%1").arg(outcome.moves);
+        return u'+' + moves;
     case Outcome::Kind::loss:
-        return QStringLiteral("\u2212%1").arg(outcome.moves);
+        return u'\u2212' + moves;
     case Outcome::Kind::draw:
         break;
     }
@@ -56,25 +61,75 @@ void OutcomesView::follow(const QList<int>& moves, const std::array<qint16, 8>& 
     refresh();
 }
 
-// Whatever showed is for a position gone by: the view starts again.
+// Whatever showed is for a position gone by: the view starts again, and a
+// hint waiting for it is forgotten.
 void OutcomesView::refresh()
 {
     m_thinker.stop();
+    m_best = nullptr;
+    m_scores = {};
     clear();
-    if (m_on && m_showable)
-        m_thinker.scoreColumns(m_moves, [this](int column, engine::ScoreBounds bounds) {
-            if (bounds.isExact())
-                show(column, bounds.low);
-        });
+    if (!m_on || !m_showable)
+        return;
+    for (int c = 1; c <= game::columns; ++c)
+        if (m_height[c] < game::rows)
+            showUnknown(c);
+    m_thinker.scoreColumns(m_moves, [this](int column, engine::ScoreBounds bounds) { report(column, bounds); });
 }
 
-void OutcomesView::show(int column, int score)
+// A column's sign shows until its exact score comes; a sign never takes
+// the place of the count.
+void OutcomesView::report(int column, engine::ScoreBounds bounds)
 {
-    const Outcome outcome = outcomeOf(score, static_cast<int>(m_moves.size()));
+    if (bounds.isExact()) {
+        m_scores[column] = bounds.low;
+        show(column, outcomeOf(bounds.low, static_cast<int>(m_moves.size())));
+        callBestIfKnown();
+    } else if (const std::optional<Outcome> sign = signOf(bounds); sign && !m_scores[column]) {
+        show(column, *sign);
+    }
+}
+
+void OutcomesView::show(int column, const Outcome& outcome)
+{
     const int row = m_height[column];
     m_holes[column][row]->setCaption(mark(outcome), colourOf(outcome));
     m_areas[column][row]->setToolTip(Speech::outcome(outcome));
     m_areas[column][0]->setAccessibleDescription(Speech::outcome(outcome));
+}
+
+// Nothing shows in the hole yet; only the words say so.
+void OutcomesView::showUnknown(int column)
+{
+    const int row = m_height[column];
+    m_areas[column][row]->setToolTip(Speech::outcomeUnknown());
+    m_areas[column][0]->setAccessibleDescription(Speech::outcomeUnknown());
+}
+
+void OutcomesView::whenBestKnown(std::function<void(int column)> found)
+{
+    m_best = std::move(found);
+    callBestIfKnown();
+}
+
+void OutcomesView::callBestIfKnown()
+{
+    if (!m_best || !m_on || !m_showable)
+        return;
+    // A game that goes on has an open column, so some score is known here.
+    std::array<std::optional<int>, engine::Width> scores{};
+    for (int c = 1; c <= game::columns; ++c) {
+        if (m_height[c] < game::rows && !m_scores[c])
+            return;
+        scores[c - 1] = m_scores[c];
+    }
+    std::string digits;
+    for (const int c : m_moves)
+        digits += static_cast<char>('0' + c);
+    const int best = engine::preferredChoice(engine::Position(digits), scores) + 1;
+    // Called once: whatever it does, the view is done with it.
+    const std::function<void(int column)> found = std::exchange(m_best, nullptr);
+    found(best);
 }
 
 void OutcomesView::clear()

@@ -8,6 +8,8 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 namespace runtime {
 class ClickArea;
@@ -19,8 +21,10 @@ class Shape;
 // N-th disc from now, "=" for a draw, "−N" for a loss after N of the
 // mover's discs; in words, in the tooltip of that hole's click area and in
 // the accessible description of the column's button (its bottom click
-// area). Outcomes appear one column at a time, as the engine knows them; a
-// full column shows none.
+// area). Outcomes appear one column at a time, as the engine knows them:
+// first whether the column wins, draws or loses ("+", "=", "−"), then in
+// how many moves. Until then, the words say it is not known yet. A full
+// column shows none.
 class OutcomesView : public QObject {
     Q_OBJECT
 
@@ -38,10 +42,19 @@ public:
     void follow(const QList<int>& moves, const std::array<qint16, 8>& height, bool showable);
     // Whether the engine is still working out an outcome.
     bool isWorking() const { return !m_thinker.isIdle(); }
+    // Calls `found` with the column (1 to 7) perfect play chooses here once
+    // every open column's exact outcome is known: at once if they all are,
+    // or when the last one comes. Whatever starts the view again (a move, a
+    // take-back, the view turned off or on) forgets it, uncalled.
+    void whenBestKnown(std::function<void(int column)> found);
+    bool isAwaitingBest() const { return static_cast<bool>(m_best); }
 
 private:
     void refresh();
-    void show(int column, int score);
+    void report(int column, engine::ScoreBounds bounds);
+    void show(int column, const Outcome& outcome);
+    void showUnknown(int column);
+    void callBestIfKnown();
     void clear();
 
     const Holes& m_holes;
@@ -51,4 +64,7 @@ private:
     QList<int> m_moves;
     std::array<qint16, 8> m_height{};
     bool m_showable = false;
+    // Each column's exact score as it comes, [column], column 0 unused.
+    std::array<std::optional<int>, 8> m_scores{};
+    std::function<void(int column)> m_best;
 };

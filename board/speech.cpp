@@ -62,14 +62,23 @@ QString Speech::outcome(const Outcome& outcome)
 {
     switch (outcome.kind) {
     case Outcome::Kind::win:
+        if (outcome.moves == 0)
+            return tr("Wins");
         return outcome.moves == 1 ? tr("Wins in 1 move") : tr("Wins in %n moves", nullptr, outcome.moves);
     case Outcome::Kind::loss:
+        if (outcome.moves == 0)
+            return tr("Loses");
         return outcome.moves == 1 ? tr("Loses in 1 move")
                                   : tr("Loses in %n moves", nullptr, outcome.moves);
     case Outcome::Kind::draw:
         break;
     }
     return tr("Draws");
+}
+
+QString Speech::outcomeUnknown()
+{
+    return tr("Outcome not known yet");
 }
 
 QString Speech::boardDescription(const QString& news, bool computerThinking, bool outcomesShown)

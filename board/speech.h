@@ -21,11 +21,14 @@ public:
     static QString playsBlue();
     // What the board's description always says: the keys.
     static QString keys();
-    // A move, a take-back, a hint, a column's outcome.
+    // A move, a take-back, a hint, a column's outcome: in so many moves,
+    // or only a win, a draw or a loss while the moves are not counted yet.
     static QString moved(const QString& name, int c);
     static QString takenBack(int moves);
     static QString hint(int c);
     static QString outcome(const Outcome& outcome);
+    // A column whose outcome the engine is still working out.
+    static QString outcomeUnknown();
     // The board's description: the keys, what just happened, and what is
     // going on.
     static QString boardDescription(const QString& news, bool computerThinking, bool outcomesShown);

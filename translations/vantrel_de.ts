@@ -212,6 +212,18 @@ A zeigt, wohin jede Spalte führt. Rechte Maustaste, Menütaste oder Shift+F10
         <source>Outcomes are shown on the columns.</source>
         <translation>Die Ergebnisse stehen an den Spalten.</translation>
     </message>
+    <message>
+        <source>Wins</source>
+        <translation>Gewinnt</translation>
+    </message>
+    <message>
+        <source>Loses</source>
+        <translation>Verliert</translation>
+    </message>
+    <message>
+        <source>Outcome not known yet</source>
+        <translation>Ergebnis noch nicht bekannt</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

@@ -212,6 +212,18 @@ abren un menú con las tres opciones.
         <source>Outcomes are shown on the columns.</source>
         <translation>Los desenlaces se muestran en las columnas.</translation>
     </message>
+    <message>
+        <source>Wins</source>
+        <translation>Gana</translation>
+    </message>
+    <message>
+        <source>Loses</source>
+        <translation>Pierde</translation>
+    </message>
+    <message>
+        <source>Outcome not known yet</source>
+        <translation>Desenlace aún desconocido</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

@@ -212,6 +212,18 @@ ouvre un menu proposant les trois.
         <source>Outcomes are shown on the columns.</source>
         <translation>Les issues sont affichées sur les colonnes.</translation>
     </message>
+    <message>
+        <source>Wins</source>
+        <translation>Gagne</translation>
+    </message>
+    <message>
+        <source>Loses</source>
+        <translation>Perd</translation>
+    </message>
+    <message>
+        <source>Outcome not known yet</source>
+        <translation>Issue pas encore connue</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

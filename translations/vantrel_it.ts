@@ -212,6 +212,18 @@ Shift+F10 aprono un menu con tutti e tre.
         <source>Outcomes are shown on the columns.</source>
         <translation>Gli esiti sono mostrati sulle colonne.</translation>
     </message>
+    <message>
+        <source>Wins</source>
+        <translation>Vince</translation>
+    </message>
+    <message>
+        <source>Loses</source>
+        <translation>Perde</translation>
+    </message>
+    <message>
+        <source>Outcome not known yet</source>
+        <translation>Esito non ancora noto</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

@@ -208,6 +208,18 @@ A で各列の行き着く結果を表示します。右ボタン、メニュー
         <source>Outcomes are shown on the columns.</source>
         <translation>各列に結果を表示しています。</translation>
     </message>
+    <message>
+        <source>Wins</source>
+        <translation>勝ち</translation>
+    </message>
+    <message>
+        <source>Loses</source>
+        <translation>負け</translation>
+    </message>
+    <message>
+        <source>Outcome not known yet</source>
+        <translation>結果はまだ不明</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

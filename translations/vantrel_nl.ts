@@ -212,6 +212,18 @@ een menu met alle drie.
         <source>Outcomes are shown on the columns.</source>
         <translation>De uitkomsten staan bij de kolommen.</translation>
     </message>
+    <message>
+        <source>Wins</source>
+        <translation>Wint</translation>
+    </message>
+    <message>
+        <source>Loses</source>
+        <translation>Verliest</translation>
+    </message>
+    <message>
+        <source>Outcome not known yet</source>
+        <translation>Uitkomst nog niet bekend</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

@@ -216,6 +216,18 @@ Shift+F10 otwiera menu ze wszystkimi trzema opcjami.
         <source>Outcomes are shown on the columns.</source>
         <translation>Wyniki są pokazane na kolumnach.</translation>
     </message>
+    <message>
+        <source>Wins</source>
+        <translation>Wygrywa</translation>
+    </message>
+    <message>
+        <source>Loses</source>
+        <translation>Przegrywa</translation>
+    </message>
+    <message>
+        <source>Outcome not known yet</source>
+        <translation>Wynik jeszcze nieznany</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

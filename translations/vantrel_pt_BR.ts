@@ -212,6 +212,18 @@ um menu com as três opções.
         <source>Outcomes are shown on the columns.</source>
         <translation>Os desfechos são mostrados nas colunas.</translation>
     </message>
+    <message>
+        <source>Wins</source>
+        <translation>Vence</translation>
+    </message>
+    <message>
+        <source>Loses</source>
+        <translation>Perde</translation>
+    </message>
+    <message>
+        <source>Outcome not known yet</source>
+        <translation>Desfecho ainda desconhecido</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

@@ -216,6 +216,18 @@ A показывает, к чему ведёт каждый столбец. Пр
         <source>Outcomes are shown on the columns.</source>
         <translation>Исходы показаны на столбцах.</translation>
     </message>
+    <message>
+        <source>Wins</source>
+        <translation>Победа</translation>
+    </message>
+    <message>
+        <source>Loses</source>
+        <translation>Поражение</translation>
+    </message>
+    <message>
+        <source>Outcome not known yet</source>
+        <translation>Исход пока неизвестен</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

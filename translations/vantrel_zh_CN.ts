@@ -207,6 +207,18 @@ Backspace 撤销一步；H 显示提示；A 显示每一列的结局。鼠标右
         <source>Outcomes are shown on the columns.</source>
         <translation>各列上显示了结局。</translation>
     </message>
+    <message>
+        <source>Wins</source>
+        <translation>获胜</translation>
+    </message>
+    <message>
+        <source>Loses</source>
+        <translation>落败</translation>
+    </message>
+    <message>
+        <source>Outcome not known yet</source>
+        <translation>结局尚未知晓</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>
