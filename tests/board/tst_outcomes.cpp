@@ -87,6 +87,72 @@ QList<QImage> captionsAsSeen(const Game& game)
     return captions;
 }
 
+// The column whose landing hole a hint rings; 0 for none.
+int hinted(const Game& game)
+{
+    for (int c = 1; c <= 7; ++c)
+        for (int r = 0; r < 6; ++r)
+            if (game.window().findChild<runtime::Shape*>(QStringLiteral("Shp%1(%2)").arg(c).arg(r))->ring().isValid())
+                return c;
+    return 0;
+}
+
+// How a player asks for a hint: with the outcomes hidden; shown, and asked
+// before they are known or after; or hidden again while the hint waits.
+enum class Asking { outcomesHidden, beforeTheyAreKnown, afterTheyAreKnown, hiddenWhileWaiting };
+
+// The hint the board marks after these moves, asked for through its actions.
+int hintAfter(const QList<int>& moves, Asking asking)
+{
+    ScriptedDelays delays(ScriptedDelays::Mode::held); // the mark stays until it is read
+    const runtime::StandIn delaysStandIn(&delays);
+    Game game(1);
+    game.play(moves);
+    QAction& outcomes = game.action(Qt::Key_A);
+    if (asking != Asking::outcomesHidden)
+        outcomes.trigger();
+    if (asking == Asking::afterTheyAreKnown)
+        game.settle();
+    game.action(Qt::Key_H).trigger();
+    if (asking == Asking::hiddenWhileWaiting)
+        outcomes.trigger();
+    game.settle();
+    return hinted(game);
+}
+
+// Every text the landing holes' tooltips take, as they take it, with the
+// caption shown then: "caption|tooltip", [column - 1]; what the view
+// clears is left out.
+class Told : public QObject {
+public:
+    explicit Told(const Game& game)
+        : m_game(game)
+        , m_columns(7)
+    {
+        for (QWidget* area : game.window().findChildren<QWidget*>())
+            if (area->objectName().startsWith("lblcover"))
+                area->installEventFilter(this);
+    }
+    const QList<QStringList>& columns() const { return m_columns; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto* area = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::ToolTipChange && !area->toolTip().isEmpty()) {
+            const int c = area->objectName().mid(8, 1).toInt();
+            const int r = area->objectName().mid(10, 1).toInt();
+            const auto* hole = m_game.window().findChild<runtime::Shape*>(QStringLiteral("Shp%1(%2)").arg(c).arg(r));
+            m_columns[c - 1] << hole->caption() + '|' + area->toolTip();
+        }
+        return false;
+    }
+
+private:
+    const Game& m_game;
+    QList<QStringList> m_columns;
+};
+
 } // namespace
 
 // What each column leads to, shown on the board when a player asks for it.
@@ -100,6 +166,9 @@ private slots:
     void theHintIsAmongTheBestShown();
     void againstTheComputerOnlyOnThePersonsTurn();
     void theCaptionsLookAlikeRightToLeft();
+    void theHintIsTheOneWithTheOutcomesHidden_data();
+    void theHintIsTheOneWithTheOutcomesHidden();
+    void signsComeFirstAndAgreeWithTheCounts();
 };
 
 void TestOutcomes::eachColumnShowsWhereItLeads_data()
@@ -247,6 +316,60 @@ void TestOutcomes::theCaptionsLookAlikeRightToLeft()
     const QList<QImage> rightToLeft = captionsAsSeen(game);
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     QVERIFY(rightToLeft == leftToRight);
+}
+
+void TestOutcomes::theHintIsTheOneWithTheOutcomesHidden_data()
+{
+    QTest::addColumn<QList<int>>("moves");
+    QTest::newRow("the empty board") << QList<int>{};
+    QTest::newRow("an opening") << QList<int>{ 4 };
+    QTest::newRow("two wins in two") << QList<int>{ 4, 4, 3, 3 };
+    QTest::newRow("two wins in one") << QList<int>{ 4, 4, 4, 4, 4, 4, 5, 1, 6, 1 };
+    QTest::newRow("a loss in one anywhere") << QList<int>{ 2, 2, 3, 3, 4 };
+    QTest::newRow("past the book") << QList<int>{ 4, 4, 4, 4, 3, 5, 3, 3, 5, 2, 2, 6, 6, 6, 7, 1 };
+    QTest::newRow("further past it") << QList<int>{ 4, 3, 4, 3, 3, 4, 5, 5, 2, 6, 6, 6, 5, 2, 2, 1, 1, 7 };
+}
+
+// One question, one answer: with the outcomes shown, H marks the column it
+// marks with them hidden, however the view and the hint cross.
+void TestOutcomes::theHintIsTheOneWithTheOutcomesHidden()
+{
+    QFETCH(QList<int>, moves);
+    const int hidden = hintAfter(moves, Asking::outcomesHidden);
+    QVERIFY(hidden > 0);
+    QCOMPARE(hintAfter(moves, Asking::beforeTheyAreKnown), hidden);
+    QCOMPARE(hintAfter(moves, Asking::afterTheyAreKnown), hidden);
+    QCOMPARE(hintAfter(moves, Asking::hiddenWhileWaiting), hidden);
+}
+
+// Past the book, each column says at once that its outcome is not known
+// yet, then whether it wins, draws or loses, then in how many moves; the
+// sign never contradicts the count.
+void TestOutcomes::signsComeFirstAndAgreeWithTheCounts()
+{
+    const QList<int> moves{ 1, 6, 7, 1, 3, 6, 6, 6, 5, 5 }; // ten discs, seconds for all seven columns
+    Game game(1);
+    game.play(moves);
+    const Told told(game);
+    QVERIFY(QTest::qWaitForWindowActive(&game.window()));
+    QTest::keyClick(&game.window(), Qt::Key_A);
+    QCOMPARE(shown(game), QStringList(7, "|Outcome not known yet"));
+    QTRY_VERIFY_WITH_TIMEOUT(!game.window().isThinking(), 300000); // a sanitizer's build searches ten times slower
+    game.settle();
+    int signsAlone = 0;
+    for (int c = 1; c <= 7; ++c) {
+        const QStringList& tips = told.columns()[c - 1];
+        QCOMPARE(tips.first(), "|Outcome not known yet");
+        QCOMPARE(tips.last(), shownOn(game, c));
+        QVERIFY2(tips.last() == "=|Draws" || tips.last().contains(" in "), qPrintable(tips.last()));
+        const QString sign = tips.last().left(1);
+        for (const QString& said : tips.mid(1)) {
+            QCOMPARE(said.left(1), sign);
+            QVERIFY2(said.section('|', 1).startsWith(sign == "+" ? "Wins" : sign == "=" ? "Draws" : "Loses"), qPrintable(said));
+        }
+        signsAlone += tips.contains("+|Wins") || tips.contains("−|Loses");
+    }
+    QVERIFY(signsAlone > 0);
 }
 
 QTEST_MAIN(TestOutcomes)
