@@ -2,6 +2,7 @@
 #include "engine/book.h"
 
 #include <algorithm>
+#include <bit>
 #include <stdexcept>
 #include <string>
 #include <unordered_set>
@@ -229,6 +230,34 @@ std::optional<Choice> Book::lookup(const Position& position) const
     if (key != position.key())
         choice.column = mirroredColumn(choice.column);
     return choice;
+}
+
+ScoreBounds Book::bounds(const Position& position) const
+{
+    if (const std::optional<Choice> known = lookup(position))
+        return { known->score, known->score };
+    ScoreBounds bounds;
+    if (empty() || position.moves() == 0)
+        return bounds;
+    // Each column topped by a disc of the side that moved last may have
+    // taken its last disc.
+    const Bitboard lastMover = position.current() ^ position.mask();
+    for (int column = 0; column < Width; ++column) {
+        const Bitboard discs = position.mask() & Position::columnCells(column);
+        if (discs == 0)
+            continue;
+        const Bitboard top = Bitboard{1} << (std::bit_width(discs) - 1);
+        if ((top & lastMover) == 0)
+            continue;
+        const Position before = Position::fromKey((lastMover ^ top) + (position.mask() ^ top));
+        const std::optional<Choice> choice = lookup(before);
+        if (!choice)
+            continue;
+        if (choice->column == column)
+            return { -choice->score, -choice->score };
+        bounds.low = std::max(bounds.low, -choice->score);
+    }
+    return bounds;
 }
 
 } // namespace engine

@@ -61,6 +61,13 @@ public:
     // it, when the book has it.
     std::optional<Choice> lookup(const Position& position) const;
 
+    // What the book tells of a position's score: exact when it holds the
+    // position, or the position came from one it holds by the book's own
+    // move; otherwise, for each position it holds that this one follows,
+    // no less than the opposite of that position's score (its mover could
+    // have done no better); and otherwise every score.
+    ScoreBounds bounds(const Position& position) const;
+
     std::size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
     Entry entry(std::size_t i) const;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/engine.h"
 
-#include <utility>
+#include "engine/team.h"
+
+#include <algorithm>
+#include <mutex>
 #include <vector>
 
 namespace engine {
@@ -9,6 +12,11 @@ namespace engine {
 Engine::Engine(std::size_t tableMiB)
     : m_table(tableMiB)
 {
+}
+
+void Engine::setThreads(int threads)
+{
+    m_threads = std::clamp(threads, 1, MostThreads);
 }
 
 std::optional<int> Engine::chooseMove(const Position& position, Level level, Random& random,
@@ -32,10 +40,24 @@ std::optional<Choice> Engine::perfectChoice(const Position& position, const std:
 {
     if (const std::optional<Choice> known = m_book.lookup(position))
         return known;
-    Search search(m_table, &stop);
-    const std::optional<Choice> choice = search.bestChoice(position);
-    m_nodes += search.nodes();
-    return choice;
+    const ScoreBounds known = m_book.bounds(position);
+    if (m_threads == 1) {
+        Search search(m_table, &stop);
+        const std::optional<Choice> choice = search.bestChoice(position, known);
+        m_nodes += search.nodes();
+        return choice;
+    }
+    std::optional<Choice> answer;
+    Team<Choice>::run(
+        m_threads, 1,
+        [&](int, const std::atomic<bool>& done) {
+            Search search(m_table, stop, done, m_busy);
+            const std::optional<Choice> choice = search.bestChoice(position, known);
+            m_nodes += search.nodes();
+            return choice;
+        },
+        [&answer](int, const Choice& choice) { answer = choice; });
+    return answer;
 }
 
 std::optional<int> Engine::columnScore(const Position& position, int column, const std::atomic<bool>& stop)
@@ -46,36 +68,122 @@ std::optional<int> Engine::columnScore(const Position& position, int column, con
     next.play(column);
     if (next.isFull())
         return 0;
-    if (const std::optional<Choice> known = m_book.lookup(next))
-        return -known->score;
+    const ScoreBounds known = m_book.bounds(next);
     Search search(m_table, &stop);
-    const std::optional<int> score = search.solve(next);
+    const std::optional<int> score = search.solve(next, known);
     m_nodes += search.nodes();
     if (!score)
         return std::nullopt;
     return -*score;
 }
 
-// The opposite of the sign of the opponent's score after a column: one
-// null-window search at the draw, and a second when the opponent does not win.
-std::optional<ScoreBounds> Engine::columnSign(const Position& next, const std::atomic<bool>& stop)
+namespace {
+
+// What a column's score is known to be when the opponent's score after it
+// is known to be within `opponent`: its opposite.
+ScoreBounds opposite(ScoreBounds opponent)
 {
-    Search search(m_table, &stop);
-    std::optional<ScoreBounds> sign;
-    if (const std::optional<bool> opponentWins = search.scoresAbove(next, 0); opponentWins && *opponentWins) {
-        sign = ScoreBounds{ -MaxScore, -1 };
-    } else if (opponentWins) {
-        if (const std::optional<bool> opponentDraws = search.scoresAbove(next, -1))
-            sign = *opponentDraws ? ScoreBounds{ 0, 0 } : ScoreBounds{ 1, MaxScore };
-    }
-    m_nodes += search.nodes();
-    return sign;
+    return { -opponent.high, -opponent.low };
 }
+
+} // namespace
+
+// The columns of Engine::scoreColumns whose score takes a search, as the
+// jobs of a team: first a job per column for its sign, then one per column
+// for its exact score. What a job finds is reported only when it narrows
+// what was reported before: a sign found after the exact score says nothing.
+class Engine::ColumnJobs {
+public:
+    ColumnJobs(Engine& engine, const std::atomic<bool>& stop, const ColumnReport& report)
+        : m_engine(engine)
+        , m_stop(stop)
+        , m_report(report)
+    {
+    }
+
+    // A column whose opponent's score after it is known to lie within `known`.
+    void add(int column, const Position& next, ScoreBounds known)
+    {
+        m_columns.push_back({ column, next, known, opposite(known) });
+        if (known.isSignKnown())
+            m_report(column, opposite(known));
+    }
+
+    bool run()
+    {
+        const int columns = static_cast<int>(m_columns.size());
+        Team<ScoreBounds>::run(
+            m_engine.m_threads, 2 * columns,
+            [&](int job, const std::atomic<bool>& done) {
+                Searched& c = m_columns[static_cast<std::size_t>(job % columns)];
+                return job < columns ? sign(c, done) : exact(c, done);
+            },
+            [&](int job, const ScoreBounds& found) { narrow(m_columns[static_cast<std::size_t>(job % columns)], found); });
+        return !m_stop;
+    }
+
+private:
+    struct Searched {
+        int column;
+        Position next;    // the position after the column
+        ScoreBounds known; // the opponent's score there, before any search
+        ScoreBounds shown; // what is known of the column's score so far
+    };
+
+    Search searchFor(const std::atomic<bool>& done) { return Search(m_engine.m_table, m_stop, done, m_engine.m_busy); }
+
+    // The column's sign: whether the opponent scores above 0 after it, and
+    // when not, above -1: a null-window search or two at the draw, fewer
+    // when the book's bounds tell.
+    std::optional<ScoreBounds> sign(const Searched& c, const std::atomic<bool>& done)
+    {
+        Search search = searchFor(done);
+        ScoreBounds opponent = c.known;
+        const auto narrowAt = [&](int bound) {
+            const std::optional<bool> above = search.scoresAbove(c.next, bound);
+            if (above && *above)
+                opponent.low = bound + 1;
+            else if (above)
+                opponent.high = bound;
+            return above.has_value();
+        };
+        const bool decided = (opponent.low > 0 || opponent.high <= 0 || narrowAt(0))
+                             && (opponent.low >= 0 || opponent.high < 0 || narrowAt(-1));
+        m_engine.m_nodes += search.nodes();
+        if (!decided)
+            return std::nullopt;
+        return opposite(opponent);
+    }
+
+    std::optional<ScoreBounds> exact(const Searched& c, const std::atomic<bool>& done)
+    {
+        Search search = searchFor(done);
+        const std::optional<int> score = search.solve(c.next, c.known);
+        m_engine.m_nodes += search.nodes();
+        if (!score)
+            return std::nullopt;
+        return ScoreBounds{ -*score, -*score };
+    }
+
+    // Called by the team one job at a time.
+    void narrow(Searched& c, ScoreBounds found)
+    {
+        const ScoreBounds narrower{ std::max(c.shown.low, found.low), std::min(c.shown.high, found.high) };
+        if (narrower == c.shown)
+            return;
+        c.shown = narrower;
+        m_report(c.column, narrower);
+    }
+
+    Engine& m_engine;
+    const std::atomic<bool>& m_stop;
+    const ColumnReport& m_report;
+    std::vector<Searched> m_columns;
+};
 
 bool Engine::scoreColumns(const Position& position, const std::atomic<bool>& stop, const ColumnReport& report)
 {
-    // The columns whose score needs a search, and the positions after them.
-    std::vector<std::pair<int, Position>> searched;
+    ColumnJobs searched(*this, stop, report);
     for (const int column : CentreFirst) {
         if (!position.canPlay(column))
             continue;
@@ -88,27 +196,15 @@ bool Engine::scoreColumns(const Position& position, const std::atomic<bool>& sto
         next.play(column);
         if (next.isFull()) {
             report(column, { 0, 0 });
-        } else if (const std::optional<Choice> known = m_book.lookup(next)) {
-            report(column, { -known->score, -known->score });
-        } else {
-            searched.emplace_back(column, next);
+            continue;
         }
+        const ScoreBounds known = m_book.bounds(next);
+        if (known.isExact())
+            report(column, opposite(known));
+        else
+            searched.add(column, next, known);
     }
-    for (const auto& [column, next] : searched) {
-        const std::optional<ScoreBounds> sign = columnSign(next, stop);
-        if (!sign)
-            return false;
-        report(column, *sign);
-    }
-    for (const auto& [column, next] : searched) {
-        Search search(m_table, &stop);
-        const std::optional<int> score = search.solve(next);
-        m_nodes += search.nodes();
-        if (!score)
-            return false;
-        report(column, { -*score, -*score });
-    }
-    return true;
+    return searched.run();
 }
 
 } // namespace engine

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/search.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -16,6 +17,11 @@ constexpr std::uint64_t StopCheckInterval = 1024;
 // The table's best move is tried before any other: a move's threat count,
 // which orders the rest, is a few at most.
 constexpr int TableMoveOrder = 1000;
+
+// Threads searching together step aside from one another only in positions
+// with this many empty cells or more: below, a position's search is too
+// short for the bookkeeping to pay.
+constexpr int SharedFromEmptyCells = 16;
 
 struct Move {
     Position child; // the position after the move
@@ -41,18 +47,19 @@ int preferredChoice(const Position& position, const std::array<std::optional<int
 
 bool Search::stopRequested() const
 {
-    return m_stop != nullptr && m_stop->load(std::memory_order_relaxed);
+    return (m_stop != nullptr && m_stop->load(std::memory_order_relaxed))
+           || (m_teamDone != nullptr && m_teamDone->load(std::memory_order_relaxed));
 }
 
-std::optional<int> Search::solve(const Position& position)
+std::optional<int> Search::solve(const Position& position, ScoreBounds known)
 {
     if (stopRequested())
         return std::nullopt;
     try {
         if (position.canWinNext())
             return winNowScore(position.moves());
-        int low = loseNextScore(position.moves());
-        int high = winNowScore(position.moves() + 2);
+        int low = std::max(loseNextScore(position.moves()), known.low);
+        int high = std::min(winNowScore(position.moves() + 2), known.high);
         while (low < high) {
             // Halve the interval, but try the bounds nearer a draw first:
             // most positions are decided late.
@@ -122,7 +129,7 @@ int Search::root(const Position& position, int alpha, int beta)
     return loseNextScore(position.moves());
 }
 
-std::optional<Choice> Search::bestChoice(const Position& position)
+std::optional<Choice> Search::bestChoice(const Position& position, ScoreBounds known)
 {
     const bool flip = position.mirrorKey() < position.key();
     const Position p = flip ? position.mirrored() : position;
@@ -131,7 +138,7 @@ std::optional<Choice> Search::bestChoice(const Position& position)
     for (const int column : CentreFirst)
         if (p.canPlay(column) && p.isWinningMove(column))
             return Choice{ seen(column), winNowScore(p.moves()) };
-    const std::optional<int> value = solve(p);
+    const std::optional<int> value = solve(p, known);
     if (!value)
         return std::nullopt;
     for (const int column : CentreFirst) {
@@ -242,21 +249,35 @@ int Search::negamax(const Position& position, int alpha, int beta)
         moves[i] = m;
     }
 
-    // Step 5. Search them, until one scores beta or more.
+    // Step 5. Search them, until one scores beta or more. In a team, a
+    // move into a position another thread is inside waits until the others
+    // are done, unless it is the first.
+    std::optional<BusyPositions::Mark> mark;
+    const bool shared = m_busy != nullptr && Cells - position.moves() >= SharedFromEmptyCells;
+    if (shared)
+        mark.emplace(*m_busy, stored);
     int best = -MaxScore - 1;
     int bestColumn = -1;
-    for (int i = 0; i < count; ++i) {
-        const int score = -negamax(moves[i].child, -beta, -alpha);
+    int deferred[Width];
+    int deferredCount = 0;
+    const auto tryMove = [&](const Move& move) {
+        const int score = -negamax(move.child, -beta, -alpha);
         if (score > best) {
             best = score;
-            bestColumn = moves[i].column;
-            if (score > alpha) {
-                alpha = score;
-                if (alpha >= beta)
-                    break;
-            }
+            bestColumn = move.column;
+            alpha = std::max(alpha, score);
         }
+        return alpha >= beta;
+    };
+    bool cut = false;
+    for (int i = 0; i < count && !cut; ++i) {
+        if (shared && i > 0 && m_busy->contains(moves[i].child.canonicalKey()))
+            deferred[deferredCount++] = i;
+        else
+            cut = tryMove(moves[i]);
     }
+    for (int i = 0; i < deferredCount && !cut; ++i)
+        cut = tryMove(moves[deferred[i]]);
 
     // Step 6. Store what was learnt: an exact score, or the bound on the
     // side the window failed; a move only when one was best.

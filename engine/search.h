@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/busy.h"
 #include "engine/position.h"
 #include "engine/tt.h"
 
@@ -68,10 +69,22 @@ public:
         , m_stop(stop)
     {
     }
+    // One of a team of searches that share `table`, each on its own thread:
+    // it gives up when either flag is true, and steps aside from the
+    // positions the others are inside (see BusyPositions).
+    Search(TranspositionTable& table, const std::atomic<bool>& stop, const std::atomic<bool>& teamDone,
+           BusyPositions& busy)
+        : m_table(table)
+        , m_stop(&stop)
+        , m_teamDone(&teamDone)
+        , m_busy(&busy)
+    {
+    }
 
     // The exact score of a position where the game is not over, or nothing
     // when the search was stopped.
-    std::optional<int> solve(const Position& position);
+    // `known` is what is known of it beforehand (the book's bounds, say).
+    std::optional<int> solve(const Position& position, ScoreBounds known = {});
     // Whether the score is above `bound`: a single null-window search;
     // nothing when stopped.
     std::optional<bool> scoresAbove(const Position& position, int bound);
@@ -85,7 +98,7 @@ public:
     // as seen from the position or its mirror image, whichever has the
     // smaller key, so that mirror images get mirrored answers. Nothing when
     // stopped. The game must not be over.
-    std::optional<Choice> bestChoice(const Position& position);
+    std::optional<Choice> bestChoice(const Position& position, ScoreBounds known = {});
 
     // The positions searched since this object was made.
     std::uint64_t nodes() const { return m_nodes; }
@@ -98,6 +111,8 @@ private:
 
     TranspositionTable& m_table;
     const std::atomic<bool>* m_stop;
+    const std::atomic<bool>* m_teamDone = nullptr;
+    BusyPositions* m_busy = nullptr;
     std::uint64_t m_nodes = 0;
     int m_rootDiscs = 0; // the discs on the board at the root of the search under way
 };

@@ -2,9 +2,11 @@
 #include "thinker.h"
 
 #include "engine/engine.h"
+#include "engine/team.h"
 
 #include <QResource>
 
+#include <algorithm>
 #include <chrono>
 #include <mutex>
 #include <string>
@@ -17,7 +19,20 @@ struct SharedEngine {
     std::timed_mutex mutex;
     engine::Engine engine;
 
-    SharedEngine() { engine.setBook(openingBook()); }
+    SharedEngine()
+    {
+        engine.setBook(openingBook());
+        engine.setThreads(threadsToUse());
+    }
+
+    // Every processor, up to the engine's most, unless VANTREL_THREADS asks
+    // for fewer (1 to search on one).
+    static int threadsToUse()
+    {
+        bool given = false;
+        const int asked = qEnvironmentVariableIntValue("VANTREL_THREADS", &given);
+        return given && asked >= 1 ? std::min(asked, engine::processorsToUse()) : engine::processorsToUse();
+    }
 
     // The book is built into the program (data/engine.book), uncompressed,
     // and read where it lies; without it, the engine only searches longer.
