@@ -2,7 +2,9 @@
 #include "engine/benchmark.h"
 
 #include "engine/search.h"
+#include "engine/team.h"
 
+#include <atomic>
 #include <chrono>
 
 namespace engine {
@@ -38,6 +40,35 @@ BenchmarkResult runBenchmark(std::size_t tableMiB)
         ++result.positions;
     }
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return result;
+}
+
+BenchmarkResult runBenchmark(std::size_t tableMiB, int threads)
+{
+    if (threads <= 1)
+        return runBenchmark(tableMiB);
+    TranspositionTable table(tableMiB);
+    BusyPositions busy;
+    const std::atomic<bool> stop = false;
+    std::atomic<std::uint64_t> nodes = 0;
+    BenchmarkResult result;
+    const auto start = std::chrono::steady_clock::now();
+    for (const std::string_view moves : Positions) {
+        table.clear();
+        const Position position(moves);
+        Team<int>::run(
+            threads, 1,
+            [&](int, const std::atomic<bool>& done) {
+                Search search(table, stop, done, busy);
+                const std::optional<int> score = search.solve(position);
+                nodes += search.nodes();
+                return score;
+            },
+            [](int, int) {});
+        ++result.positions;
+    }
+    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    result.nodes = nodes;
     return result;
 }
 

@@ -110,6 +110,10 @@ void TestEngineCommands::badCommandLinesAreRefused_data()
                                                         << "--shard takes K/N, whole numbers with 1 <= K <= N";
     QTest::newRow("lines --threads 0") << QStringList{ "lines", "--output", "x.book", "--threads", "0" }
                                        << "--threads takes a whole number from 1 to 1024";
+    for (const char* command : { "bench", "latency" })
+        for (const char* threads : { "0", "9" })
+            QTest::addRow("%s --threads %s", command, threads) << QStringList{ command, "--threads", threads }
+                                                               << "--threads takes a whole number from 1 to 8";
     QTest::newRow("timing --games 0") << QStringList{ "timing", "--games", "0" }
                                       << "--games takes a whole number from 1 to 1000000";
     QTest::newRow("tournament --games -1") << QStringList{ "tournament", "--games", "-1" }
