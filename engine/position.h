@@ -114,6 +114,92 @@ private:
     int m_moves = 0;
 };
 
-int popcount(Bitboard b);
+// The number of discs on a board; the boards counted in a search (winning
+// cells) hold a few at most, so clearing them one by one beats a general count.
+inline int popcount(Bitboard b)
+{
+    int count = 0;
+    for (; b != 0; b &= b - 1)
+        ++count;
+    return count;
+}
+
+// The search calls what follows at every position, so it is defined here,
+// where the compiler can inline it.
+
+// The shifts that step one cell along a line that is not vertical: across,
+// down to the right and up to the right. A column's spare bit on top stays
+// empty, so a step off the top of one column lands on nothing rather than
+// on the bottom of the next.
+inline constexpr int LineSteps[3] = { ColumnBits, ColumnBits - 1, ColumnBits + 1 };
+
+inline bool Position::isWinningMove(int column) const
+{
+    return (winningCells() & possibleMoves() & columnCells(column)) != 0;
+}
+
+// Each shift moves every disc one step along a direction at once, so a cell
+// is found winning for all the board's lines in a few operations: three
+// discs below it (vertical), or, along each other direction, three in a
+// row on one side or two on one side and one on the other.
+inline Bitboard Position::winningCells(Bitboard discs, Bitboard mask)
+{
+    Bitboard cells = (discs << 1) & (discs << 2) & (discs << 3);
+    for (const int s : LineSteps) {
+        Bitboard pair = (discs << s) & (discs << 2 * s);
+        cells |= pair & (discs << 3 * s);
+        cells |= pair & (discs >> s);
+        pair = (discs >> s) & (discs >> 2 * s);
+        cells |= pair & (discs << s);
+        cells |= pair & (discs >> 3 * s);
+    }
+    return cells & (BoardCells ^ mask);
+}
+
+// A threat cell's bit shifted down by one is the cell below it: playing
+// there would let the opponent drop its winning disc on top.
+inline Bitboard Position::nonLosingMoves() const
+{
+    Bitboard possible = possibleMoves();
+    const Bitboard threats = opponentWinningCells();
+    const Bitboard forced = possible & threats;
+    if (forced != 0) {
+        if ((forced & (forced - 1)) != 0)
+            return 0;
+        possible = forced;
+    }
+    return possible & ~(threats >> 1);
+}
+
+inline int Position::moveScore(Bitboard cell) const
+{
+    return popcount(winningCells(m_current | cell, m_mask | cell));
+}
+
+// Columns 0..6 as 6..0: the pairs of columns swap places, the centre stays.
+constexpr Bitboard mirrorColumns(Bitboard b)
+{
+    const auto column = [](int c) { return ((Bitboard{1} << ColumnBits) - 1) << (c * ColumnBits); };
+    Bitboard mirrored = b & column(Width / 2);
+    for (int c = 0; c < Width / 2; ++c) {
+        const int shift = (mirroredColumn(c) - c) * ColumnBits;
+        mirrored |= (b & column(c)) << shift | (b & column(mirroredColumn(c))) >> shift;
+    }
+    return mirrored;
+}
+
+// Adding the two boards carries nothing from one column into the next (a
+// column's sum stays below 2^7), so the key mirrors column by column.
+inline std::uint64_t Position::mirrorKey() const
+{
+    return mirrorColumns(key());
+}
+
+inline std::uint64_t Position::canonicalKey() const
+{
+    const std::uint64_t k = key();
+    const std::uint64_t m = mirrorKey();
+    return k < m ? k : m;
+}
 
 } // namespace engine
