@@ -79,10 +79,20 @@ private:
             for (std::size_t i = begin; i < end; ++i) {
                 const Position p = Position::fromKey(m_pending[i]);
                 const std::uint64_t nodesBefore = search.nodes();
-                const Choice choice = *search.bestChoice(p);
+                const std::optional<Choice> known = knownChoice(p);
+                const Choice choice = known ? *known : *search.bestChoice(p, boundsOf(p));
                 record(m_pending[i], choice, search.nodes() - nodesBefore);
             }
         }
+    }
+
+    std::optional<Choice> knownChoice(const Position& p) const
+    {
+        return m_settings.known != nullptr ? m_settings.known->lookup(p) : std::nullopt;
+    }
+    engine::ScoreBounds boundsOf(const Position& p) const
+    {
+        return m_settings.known != nullptr ? m_settings.known->bounds(p) : engine::ScoreBounds{};
     }
 
     void record(std::uint64_t key, const Choice& choice, std::uint64_t nodes)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/book.h"
+
 #include <cstddef>
 #include <string>
 
@@ -17,6 +19,9 @@ struct BookSettings {
     std::size_t tableMiB = 16;
     std::string output;          // the part: a book of this shard's positions
     std::string work;            // every choice made so far, one a line
+    // A book of the layers before, or none: what it proves bounds each
+    // search, and the positions it holds are taken from it.
+    const engine::Book* known = nullptr;
 };
 
 // vantrel-engine book: searches perfect play's choice in every position of

@@ -200,9 +200,11 @@ int runBook(Command& command)
     command.shard("shard", "This part of the layer, cut into N in key order", settings.shard, settings.shards);
     LongSearchOptions search(command, settings.threads, settings.tableMiB, settings.output, settings.work,
                              "The part to write");
+    BookOption known(command, "A book of the layers before, whose bounds start each search, or none");
     if (!command.read())
         return 0;
     search.check(command);
+    settings.known = known.read(command);
     return tool::book(settings);
 }
 
