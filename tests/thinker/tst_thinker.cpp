@@ -44,7 +44,8 @@ private slots:
             thinker->think(FirstLongQuestion, engine::Level::hard, [&answers](int) { ++answers; });
             QTest::qWait(SettleMs);
             QVERIFY2(!thinker->isIdle(), "the question should take longer than this to answer");
-            QCOMPARE(threadCount(), before + 1);
+            // The search may run on a team of threads.
+            QVERIFY(threadCount() > before);
         }
         QCOMPARE(threadCount(), before);
         QCoreApplication::processEvents();
