@@ -16,7 +16,7 @@ namespace {
 // One engine serves every thinker. Thinkers take turns at it: each stops
 // and waits for its worker before it asks again, and the lock covers the rest.
 struct SharedEngine {
-    std::timed_mutex mutex;
+    std::mutex mutex;
     engine::Engine engine;
 
     SharedEngine()
@@ -115,11 +115,12 @@ void Thinker::ask(std::function<void(Asked&)> work)
         // waits its turn, but a stop must end the wait at once: the window
         // that stops it waits for this thread.
         std::unique_lock lock(shared.mutex, std::defer_lock);
-        while (!lock.try_lock_for(std::chrono::milliseconds(5))) {
+        while (!lock.try_lock()) {
             if (m_stop) {
                 m_searching = false;
                 return;
             }
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
         Asked asked{ shared.engine, m_stop, [this, question](std::function<void()> deliver) {
                         QMetaObject::invokeMethod(this, [this, question, deliver] {
