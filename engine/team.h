@@ -39,7 +39,7 @@ public:
     {
         Team team(jobs, work, deliver);
         std::vector<std::jthread> helpers;
-        for (int i = 1; i < std::min(threads, std::max(jobs, 1)) && jobs > 0; ++i)
+        for (int i = 1; i < threads && jobs > 0; ++i)
             helpers.emplace_back([&team] { team.workOn(); });
         team.workOn();
     }

@@ -63,6 +63,7 @@ class TestTeam : public QObject {
 
 private slots:
     void teamAgreesWithOneThread();
+    void aStopEndsEveryThread_data();
     void aStopEndsEveryThread();
 };
 
@@ -107,23 +108,31 @@ void TestTeam::teamAgreesWithOneThread()
 }
 
 // An 8-disc position searched without a book takes seconds: stopped as
-// soon as every thread is at work, the call returns with no thread left.
+// soon as every thread is at work, on the outcomes' several columns or on
+// one answer, the call returns with no thread left.
+void TestTeam::aStopEndsEveryThread_data()
+{
+    QTest::addColumn<bool>("outcomes");
+    QTest::newRow("every column's score") << true;
+    QTest::newRow("perfect play's answer") << false;
+}
+
 void TestTeam::aStopEndsEveryThread()
 {
+    QFETCH(const bool, outcomes);
+    const Position position("12217667");
     const qsizetype before = threadCount();
     engine::Engine team;
     team.setThreads(Threads);
     std::atomic<bool> stop = false;
-    std::atomic<bool> finished = false;
     bool answered = true;
     std::thread asker([&] {
-        answered = team.scoreColumns(Position("12217667"), stop, [](int, ScoreBounds) {});
-        finished = true;
+        answered = outcomes ? team.scoreColumns(position, stop, [](int, ScoreBounds) {})
+                            : team.perfectChoice(position, stop).has_value();
     });
     QTRY_COMPARE_WITH_TIMEOUT(threadCount(), before + Threads, 20000);
     stop = true;
     asker.join();
-    QVERIFY(finished);
     QVERIFY(!answered);
     QCOMPARE(threadCount(), before);
 }
