@@ -116,6 +116,9 @@ void OutcomesView::callBestIfKnown()
 {
     if (!m_best || !m_on || !m_showable)
         return;
+    // The book's choice is the view's best column, known before its counts.
+    if (const std::optional<int> column = Thinker::bookColumn(m_moves))
+        return std::exchange(m_best, nullptr)(*column);
     // A game that goes on has an open column, so some score is known here.
     std::array<std::optional<int>, engine::Width> scores{};
     for (int c = 1; c <= game::columns; ++c) {

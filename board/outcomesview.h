@@ -43,9 +43,10 @@ public:
     // Whether the engine is still working out an outcome.
     bool isWorking() const { return !m_thinker.isIdle(); }
     // Calls `found` with the column (1 to 7) perfect play chooses here once
-    // every open column's exact outcome is known: at once if they all are,
-    // or when the last one comes. Whatever starts the view again (a move, a
-    // take-back, the view turned off or on) forgets it, uncalled.
+    // every open column's exact outcome is known: at once if they all are or
+    // the opening book holds the position, or when the last one comes.
+    // Whatever starts the view again (a move, a take-back, the view turned
+    // off or on) forgets it, uncalled.
     void whenBestKnown(std::function<void(int column)> found);
     bool isAwaitingBest() const { return static_cast<bool>(m_best); }
 

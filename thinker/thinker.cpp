@@ -103,6 +103,14 @@ void Thinker::scoreColumns(const QList<int>& moves, std::function<void(int colum
     });
 }
 
+std::optional<int> Thinker::bookColumn(const QList<int>& moves)
+{
+    const std::optional<engine::Choice> choice = sharedEngine().engine.book().lookup(positionAfter(moves));
+    if (!choice)
+        return std::nullopt;
+    return choice->column + 1;
+}
+
 void Thinker::ask(std::function<void(Asked&)> work)
 {
     stop();

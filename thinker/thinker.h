@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <random>
 #include <thread>
 
@@ -41,6 +42,10 @@ public:
     // apart), then every exact score. A column's last report is exact.
     void scoreColumns(const QList<int>& moves, std::function<void(int column, engine::ScoreBounds bounds)> found);
     void stop();
+    // Perfect play's column (1 to 7) after these moves when the opening
+    // book holds the position, at once, on the calling thread: the book is
+    // only ever read, so this needs no turn at the engine.
+    static std::optional<int> bookColumn(const QList<int>& moves);
     // Whether no search is under way: the last question was answered, or
     // abandoned and its search ended. An answer may still be on its way.
     bool isIdle() const { return !m_searching; }
