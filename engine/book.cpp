@@ -249,13 +249,16 @@ ScoreBounds Book::bounds(const Position& position) const
         const Bitboard top = Bitboard{1} << (std::bit_width(discs) - 1);
         if ((top & lastMover) == 0)
             continue;
-        const Position before = Position::fromKey((lastMover ^ top) + (position.mask() ^ top));
-        const std::optional<Choice> choice = lookup(before);
+        const Position previous = Position::fromKey((lastMover ^ top) + (position.mask() ^ top));
+        const std::optional<Choice> choice = lookup(previous);
         if (!choice)
             continue;
         if (choice->column == column)
             return { -choice->score, -choice->score };
-        bounds.low = std::max(bounds.low, -choice->score);
+        // The book's column is the first of the best in the search's order
+        // of preference: a column before it scores less.
+        const bool before = preferenceRank(previous, column) < preferenceRank(previous, choice->column);
+        bounds.low = std::max(bounds.low, -choice->score + (before ? 1 : 0));
     }
     return bounds;
 }

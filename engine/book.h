@@ -65,7 +65,9 @@ public:
     // position, or the position came from one it holds by the book's own
     // move; otherwise, for each position it holds that this one follows,
     // no less than the opposite of that position's score (its mover could
-    // have done no better); and otherwise every score.
+    // have done no better), and more than it when the move came before the
+    // book's in the order of preference (it would have been the book's had
+    // it scored as well); and otherwise every score.
     ScoreBounds bounds(const Position& position) const;
 
     std::size_t size() const { return m_size; }

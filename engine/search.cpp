@@ -2,6 +2,7 @@
 #include "engine/search.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <utility>
 
@@ -31,16 +32,21 @@ struct Move {
 
 } // namespace
 
+int preferenceRank(const Position& position, int column)
+{
+    const int seen = position.mirrorKey() < position.key() ? mirroredColumn(column) : column;
+    return static_cast<int>(std::find(std::begin(CentreFirst), std::end(CentreFirst), seen) - std::begin(CentreFirst));
+}
+
 int preferredChoice(const Position& position, const std::array<std::optional<int>, Width>& scores)
 {
-    // As bestChoice does: centre first, seen from the position or its mirror
-    // image, whichever has the smaller key.
-    const bool flip = position.mirrorKey() < position.key();
     int best = -1;
-    for (const int column : CentreFirst) {
-        const int seen = flip ? mirroredColumn(column) : column;
-        if (scores[seen] && (best < 0 || *scores[seen] > *scores[best]))
-            best = seen;
+    for (int column = 0; column < Width; ++column) {
+        if (!scores[column])
+            continue;
+        if (best < 0 || *scores[column] > *scores[best]
+            || (*scores[column] == *scores[best] && preferenceRank(position, column) < preferenceRank(position, best)))
+            best = column;
     }
     return best;
 }

@@ -52,6 +52,12 @@ struct ScoreBounds {
     friend bool operator==(const ScoreBounds&, const ScoreBounds&) = default;
 };
 
+// Where a column stands among a position's columns in the order in which
+// perfect play prefers equally good ones (0 first): centre first, the left
+// one first, as seen from the position or its mirror image, whichever has
+// the smaller key, so that mirror images get mirrored answers.
+int preferenceRank(const Position& position, int column);
+
 // The column perfect play chooses among columns whose scores are known (the
 // others nothing): the best score, and among equal scores the column
 // Search::bestChoice would take. -1 when no score is known.

@@ -101,6 +101,7 @@ private slots:
     void theShippedBookIsItsPartsMerged();
     void theShippedBookCoversEveryPositionPerfectPlayFaces();
     void theShippedBookAgreesWithTheSearch();
+    void itsBoundsOneDiscPastItHoldTheScore();
 };
 
 void TestBook::bytesRoundTrip()
@@ -336,6 +337,38 @@ void TestBook::theShippedBookAgreesWithTheSearch()
             QCOMPARE(choice->score, layer[i].choice.score);
         }
     }
+}
+
+// Positions one disc past the book, reached by random moves: what the book
+// proves of each (exact after its own move; otherwise at least the opposite
+// of the position before, and more after a move it would have preferred)
+// holds the score the search finds; and it proves something of most.
+void TestBook::itsBoundsOneDiscPastItHoldTheScore()
+{
+    const Book book = shippedBook();
+    const int sample = 4 * (qEnvironmentVariableIsSet("VANTREL_BOOK_SAMPLE")
+                                ? qEnvironmentVariableIntValue("VANTREL_BOOK_SAMPLE")
+                                : 4);
+    std::mt19937_64 random(9);
+    engine::TranspositionTable table(64);
+    int bounded = 0;
+    for (int i = 0; i < sample; ++i) {
+        Position p;
+        while (p.moves() <= CompleteDepth) {
+            int column = 0;
+            do
+                column = std::uniform_int_distribution<int>(0, engine::Width - 1)(random);
+            while (!p.canPlay(column) || p.isWinningMove(column));
+            p.play(column);
+        }
+        const engine::ScoreBounds bounds = book.bounds(p);
+        table.clear();
+        engine::Search search(table);
+        const int score = *search.solve(p);
+        QVERIFY2(bounds.low <= score && score <= bounds.high, qPrintable(QString::number(p.key())));
+        bounded += bounds != engine::ScoreBounds{} ? 1 : 0;
+    }
+    QVERIFY(bounded > sample / 2);
 }
 
 QTEST_APPLESS_MAIN(TestBook)
