@@ -54,7 +54,6 @@ std::uint64_t* allocateWords(std::size_t count)
 TranspositionTable::TranspositionTable(std::size_t mebibytes)
     : m_buckets(largestPrimeAtMost(std::max<std::size_t>(mebibytes, 1) * (std::size_t{1} << 20)
                                    / (BucketWords * sizeof(std::uint64_t))))
-    , m_reciprocal(~Wide{0} / m_buckets + 1)
     , m_words(allocateWords(BucketWords * m_buckets))
 {
     clear();

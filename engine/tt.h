@@ -124,24 +124,9 @@ private:
 
     // Two words of a bucket share a 16-byte line.
     static constexpr int BucketWords = 2;
-    std::uint64_t* bucketOf(std::uint64_t key) const { return &m_words[BucketWords * bucketIndex(key)]; }
-
-    // key % m_buckets, without the division, which would cost more than the
-    // rest of a probe: multiplied by the precomputed 2^128 / m_buckets
-    // (rounded up), the key's fraction of the way round the 128-bit circle
-    // times m_buckets is its remainder, exact for every 64-bit key (Lemire,
-    // Kaser and Kurz, "Faster remainder by direct computation", 2019).
-    __extension__ using Wide = unsigned __int128;
-    std::size_t bucketIndex(std::uint64_t key) const
-    {
-        const Wide fraction = m_reciprocal * key;
-        const Wide low = static_cast<Wide>(static_cast<std::uint64_t>(fraction)) * m_buckets >> 64;
-        const Wide high = (fraction >> 64) * m_buckets;
-        return static_cast<std::size_t>((low + high) >> 64);
-    }
+    std::uint64_t* bucketOf(std::uint64_t key) const { return &m_words[BucketWords * (key % m_buckets)]; }
 
     std::size_t m_buckets;
-    Wide m_reciprocal;
     struct Release {
         void operator()(std::uint64_t* words) const;
     };
