@@ -4,7 +4,6 @@
 #include "engine/team.h"
 
 #include <algorithm>
-#include <mutex>
 #include <vector>
 
 namespace engine {
@@ -41,12 +40,6 @@ std::optional<Choice> Engine::perfectChoice(const Position& position, const std:
     if (const std::optional<Choice> known = m_book.lookup(position))
         return known;
     const ScoreBounds known = m_book.bounds(position);
-    if (m_threads == 1) {
-        Search search(m_table, &stop);
-        const std::optional<Choice> choice = search.bestChoice(position, known);
-        m_nodes += search.nodes();
-        return choice;
-    }
     std::optional<Choice> answer;
     Team<Choice>::run(
         m_threads, 1,
