@@ -11,6 +11,6 @@ int main(int argc, char** argv)
         return *status;
     const Options& options = std::get<Options>(commandLine);
     if (options.computer)
-        return runtime::startProgram<ComputerGame>(argc, argv, *options.computer);
-    return runtime::startProgram<Form1>(argc, argv);
+        return runtime::startProgram<ComputerGame>(argc, argv, *options.computer, options.moves);
+    return runtime::startProgram<Form1>(argc, argv, Form1::Blue::person, options.moves);
 }

@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "board/layout.h"
+#include "board/movestring.h"
 #include "board/speech.h"
 #include "runtime/assistive.h"
 #include "runtime/clickarea.h"
@@ -33,6 +34,16 @@ int columnOfKey(const QKeyEvent& event)
     return c >= 1 && c <= columns ? c : 0;
 }
 
+// The platform's keys for Redo, and both that Linux desktops use.
+QList<QKeySequence> redoKeys()
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& key : { QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) })
+        if (!keys.contains(key))
+            keys << key;
+    return keys;
+}
+
 int opponentOf(int player)
 {
     return player == 1 ? 2 : 1;
@@ -40,8 +51,9 @@ int opponentOf(int player)
 
 } // namespace
 
-Form1::Form1(Blue bluePlays)
+Form1::Form1(Blue bluePlays, std::optional<QList<int>> openingMoves)
     : bluePlayer(bluePlays)
+    , opening(std::move(openingMoves))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(caption);
@@ -104,20 +116,28 @@ void Form1::createControls()
         describeColumn(c);
 }
 
-// Undo, Hint and Show Outcomes, on their keys and in the context menu.
+// What the keys and the context menu do beyond dropping discs: the moves,
+// then what the board can show.
 void Form1::createActions()
 {
-    undoAction = new QAction(tr("Undo"), this);
-    undoAction->setShortcuts({ QKeySequence::Undo, QKeySequence(Qt::Key_Backspace) });
-    connect(undoAction, &QAction::triggered, this, &Form1::undo);
-    hintAction = new QAction(tr("Hint"), this);
-    hintAction->setShortcut(Qt::Key_H);
-    connect(hintAction, &QAction::triggered, this, &Form1::hint);
-    outcomesAction = new QAction(tr("Show Outcomes"), this);
-    outcomesAction->setShortcut(Qt::Key_A);
-    outcomesAction->setCheckable(true);
-    connect(outcomesAction, &QAction::toggled, this, &Form1::showOutcomes);
-    addActions({ undoAction, hintAction, outcomesAction });
+    const auto action = [this](const QString& text, const QList<QKeySequence>& keys, auto slot) {
+        auto* added = new QAction(text, this);
+        added->setShortcuts(keys);
+        connect(added, &QAction::triggered, this, slot);
+        addAction(added);
+        return added;
+    };
+    undoAction = action(tr("Undo"), { QKeySequence::Undo, QKeySequence(Qt::Key_Backspace) }, &Form1::undo);
+    redoAction = action(tr("Redo"), redoKeys(), &Form1::redo);
+    copyAction = action(tr("Copy Moves"), QKeySequence::keyBindings(QKeySequence::Copy), &Form1::copyMoves);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    addAction(separator);
+    hintAction = action(tr("Hint"), { Qt::Key_H }, &Form1::hint);
+    outcomesAction = action(tr("Show Outcomes"), { Qt::Key_A }, &Form1::showOutcomes);
+    threatsAction = action(tr("Show Threats"), { Qt::Key_T }, &Form1::showThreats);
+    for (QAction* view : { outcomesAction, threatsAction })
+        view->setCheckable(true);
 }
 
 void Form1::load()
@@ -126,9 +146,7 @@ void Form1::load()
         height[c] = 0;
     winner[1] = winner[2] = winner[3] = false;
     runtime::seedRandomFromTimer();
-    // Clamped so that even a source that strays outside [0, 1) picks a real player.
-    const int first = static_cast<int>(2 * runtime::nextRandom() + 1);
-    turn = static_cast<quint8>(std::clamp(first, 1, 2));
+    turn = firstPlayer();
     name1 = runtime::askForText(tr("Player 1's name:"), tr("Player 1"), tr("Player1"));
     if (bluePlayer == Blue::computer)
         name2 = tr("Computer");
@@ -136,18 +154,39 @@ void Form1::load()
         name2 = runtime::askForText(tr("Player 2's name:"), tr("Player 2"), tr("Player2"));
     lblplayer1->setTextWithName(tr("%1's turn"), name1);
     lblplayer2->setTextWithName(tr("%1's turn"), name2);
+    for (const int c : opening.value_or(QList<int>{}))
+        play(c);
     showTurnOf(turn);
     announce({});
     turnPassed();
 }
 
+// Who plays the first disc: drawn at random; but against the computer, a
+// board set up from moves is the person's, red, to move after them.
+quint8 Form1::firstPlayer() const
+{
+    if (bluePlayer == Blue::computer && opening)
+        return opening->size() % 2 == 0 ? 1 : 2;
+    // Clamped so that even a source that strays outside [0, 1) picks a real player.
+    const int first = static_cast<int>(2 * runtime::nextRandom() + 1);
+    return static_cast<quint8>(std::clamp(first, 1, 2));
+}
+
+// The click handler of every column: a new move, after which what was
+// taken back can no longer be played again.
 void Form1::drop(int c)
 {
-    const int h = height[c];
     // Only a click on an open column of a board in play gets here; the guard
     // keeps any other caller from writing past the top of the column.
     if (isColumnFull(c) || isOver())
         return;
+    takenBack.clear();
+    play(c);
+}
+
+void Form1::play(int c)
+{
+    const int h = height[c];
     hintThinker.stop();
     hintMarker.clear();
     const quint8 mover = turn;
@@ -225,11 +264,30 @@ void Form1::undo()
     turnPassed();
 }
 
+void Form1::redo()
+{
+    if (takenBack.isEmpty() || !isPersonToMove())
+        return;
+    int count = 0;
+    do {
+        play(takenBack.takeLast());
+        ++count;
+    } while (isComputersTurn() && !takenBack.isEmpty() && !isOver());
+    announce(Speech::replayed(count));
+}
+
+void Form1::copyMoves()
+{
+    runtime::copyText(game::moveString(record));
+    announce(Speech::movesCopied());
+}
+
 // The drop in reverse: the hole empties, the column reopens if it was full,
 // and the turn goes back to the player who made the move.
 void Form1::takeBackLastMove()
 {
     const int c = record.takeLast();
+    takenBack.append(c);
     const int h = height[c] - 1;
     turn = static_cast<quint8>(board[c][h]);
     board[c][h] = 0;
@@ -275,6 +333,12 @@ void Form1::showOutcomes(bool shown)
     if (hintWaits)
         seekHint();
     announce({});
+}
+
+void Form1::showThreats(bool shown)
+{
+    threatsAction->setChecked(shown);
+    threats.setOn(shown);
 }
 
 // Screen readers read the board from the controls' names, which follow the game.
@@ -355,8 +419,11 @@ void Form1::showTurnOf(int player)
 void Form1::turnPassed()
 {
     undoAction->setEnabled(!isOver() && lastMoveToTakeBack() >= 0);
+    redoAction->setEnabled(isPersonToMove() && !takenBack.isEmpty());
+    copyAction->setEnabled(!record.isEmpty());
     hintAction->setEnabled(isPersonToMove());
     outcomes.follow(record, height, isPersonToMove());
+    threats.follow(board, !isOver());
     emit turnChanged(turn);
 }
 

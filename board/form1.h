@@ -6,6 +6,7 @@
 #include "board/layout.h"
 #include "board/lines.h"
 #include "board/outcomesview.h"
+#include "board/threatsview.h"
 #include "gameover/gameover.h"
 #include "runtime/windowinstance.h"
 #include "thinker/thinker.h"
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QAction;
 
@@ -25,8 +27,9 @@ class Shape;
 
 // The board window. It holds the whole state of the one game a run plays,
 // lays out the board, drops a disc for every column click and decides,
-// after each drop, whether the game is over. Moves can be taken back; a
-// hint, and what each column leads to, come from the engine.
+// after each drop, whether the game is over. Moves can be taken back and
+// played again, and copied as digits; a hint, and what each column leads
+// to, come from the engine; the threats, from the board itself.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -37,7 +40,9 @@ public:
     // by clicking a column's click area itself.
     enum class Blue { person, computer };
 
-    explicit Form1(Blue bluePlays = Blue::person);
+    // With `opening`, the Load handler sets the board up by playing those
+    // columns in order.
+    explicit Form1(Blue bluePlays = Blue::person, std::optional<QList<int>> opening = {});
     ~Form1() override;
 
     // The Load handler: the runtime calls it once, before the window is first shown.
@@ -53,6 +58,12 @@ public:
     // that the person is to move again; does nothing when there is no such
     // move or the game is over.
     void undo();
+    // Plays again what the last take-back took, in order: one move, and
+    // against the computer its reply with it; nothing while the computer is
+    // to move. Any other move forgets what was taken back.
+    void redo();
+    // Puts the moves on the board on the clipboard, as digits.
+    void copyMoves();
     // Marks the hole where the engine's best move for the player to move
     // would land, for a while; against the computer, only on the person's turn.
     // While the outcomes are shown, it is the best of theirs, marked once
@@ -61,6 +72,8 @@ public:
     // Shows or hides what each column leads to.
     void showOutcomes(bool shown);
     bool outcomesShown() const { return outcomes.isOn(); }
+    // Shows or hides the holes where a player would complete four.
+    void showThreats(bool shown);
     // Drops a disc in column c (1 to 7) by clicking its click area, the road
     // a person's click takes; how the computer plays.
     void clickColumn(int c);
@@ -81,7 +94,9 @@ protected:
 private:
     void createControls();
     void createActions();
+    quint8 firstPlayer() const;
     void drop(int c);
+    void play(int c);
     void seekHint();
     void takeBackLastMove();
     void describeColumn(int c);
@@ -108,7 +123,9 @@ private:
     game::Cells board{};
     game::Flags winner{};
     QList<int> record;
+    QList<int> takenBack; // what Redo plays again, the next one last
     const Blue bluePlayer;
+    const std::optional<QList<int>> opening;
 
     // The controls, indexed [column][element] like the board; column 0 is unused.
     runtime::Label* lblTitle = nullptr;
@@ -117,12 +134,16 @@ private:
     std::array<std::array<runtime::Shape*, 6>, 8> Shp{};
     std::array<std::array<runtime::ClickArea*, 6>, 8> lblcover{};
     QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QAction* copyAction = nullptr;
     QAction* hintAction = nullptr;
     QAction* outcomesAction = nullptr;
+    QAction* threatsAction = nullptr;
 
     HeldKeys heldKeys;
     Thinker hintThinker;
     HintMarker hintMarker{ *this };
     OutcomesView outcomes{ Shp, lblcover, this };
+    ThreatsView threats{ Shp };
     runtime::WindowInstance<Gameover> gameover;
 };

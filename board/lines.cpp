@@ -62,6 +62,25 @@ Marks cellsInLines(const Cells& cells)
     return marks;
 }
 
+// A hole completes four exactly when a disc there makes a line: the board's
+// own line test, one hole at a time.
+Marks holesCompletingFour(const Cells& cells, int player)
+{
+    Marks marks{};
+    Cells tried = cells;
+    for (int c = 1; c <= 7; ++c)
+        for (int r = 0; r < 6; ++r) {
+            if (cells[c][r] != 0)
+                continue;
+            tried[c][r] = static_cast<qint16>(player);
+            Flags winner{};
+            scanLines(tried, winner);
+            marks[c][r] = winner[player];
+            tried[c][r] = 0;
+        }
+    return marks;
+}
+
 int segmentCount()
 {
     int count = 0;

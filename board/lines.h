@@ -23,6 +23,11 @@ void scanLines(const Cells& cells, Flags& winner);
 using Marks = std::array<std::array<bool, 6>, 8>;
 Marks cellsInLines(const Cells& cells);
 
+// marks[c][r] is true where cell (c, r) is empty and a disc of `player`
+// there would complete four of theirs in a line: a threat, whether a disc
+// can land there yet or not.
+Marks holesCompletingFour(const Cells& cells, int player);
+
 // How many four-cell segments the scan tests for each player.
 int segmentCount();
 

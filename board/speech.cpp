@@ -38,8 +38,9 @@ QString Speech::playsBlue()
 
 QString Speech::keys()
 {
-    return tr("Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; "
-                    "A shows what each column leads to.");
+    return tr("Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it "
+              "again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C "
+              "copies the moves.");
 }
 
 QString Speech::moved(const QString& name, int c)
@@ -51,6 +52,27 @@ QString Speech::moved(const QString& name, int c)
 QString Speech::takenBack(int moves)
 {
     return moves == 1 ? tr("1 move taken back.") : tr("%n moves taken back.", nullptr, moves);
+}
+
+QString Speech::replayed(int moves)
+{
+    return moves == 1 ? tr("1 move replayed.") : tr("%n moves replayed.", nullptr, moves);
+}
+
+QString Speech::movesCopied()
+{
+    return tr("Moves copied.");
+}
+
+QString Speech::threat(bool red, bool blue)
+{
+    if (red && blue)
+        return tr("Both complete four here");
+    if (red)
+        return tr("Red completes four here");
+    if (blue)
+        return tr("Blue completes four here");
+    return {};
 }
 
 QString Speech::hint(int c)

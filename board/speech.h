@@ -29,6 +29,10 @@ public:
     static QString outcome(const Outcome& outcome);
     // A column whose outcome the engine is still working out.
     static QString outcomeUnknown();
+    // A hole where red, blue or both would complete four; empty for neither.
+    static QString threat(bool red, bool blue);
+    static QString movesCopied();
+    static QString replayed(int moves);
     // The board's description: the keys, what just happened, and what is
     // going on.
     static QString boardDescription(const QString& news, bool computerThinking, bool outcomesShown);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "board/movestring.h"
 #include "runtime/translations.h"
 
 #include <QCommandLineParser>
@@ -33,13 +34,15 @@ enum class Verdict {
     unexpectedValue,
     valueNotApart,
     strayArgument,
-    unknownLevel
+    unknownLevel,
+    unplayableMoves
 };
 
 struct Reading {
     Verdict verdict = Verdict::play;
     QString culprit; // the argument at fault, as given
     Options options;
+    game::MoveStringFault movesFault{}; // what is wrong with --moves
 };
 
 bool isComputerOption(const QString& argument)
@@ -105,7 +108,8 @@ Reading read(const QStringList& given)
     const QCommandLineOption help(QStringList{ "h", "help" });
     const QCommandLineOption version(QStringList{ "v", "version" });
     const QCommandLineOption computer("computer", {}, "LEVEL");
-    parser.addOptions({ help, version, computer });
+    const QCommandLineOption moves("moves", {}, "MOVES");
+    parser.addOptions({ help, version, computer, moves });
     for (const QString& name : qtOptionsWithValueApart + qtOptionsWithValueJoinedToo)
         parser.addOption(QCommandLineOption(name, {}, "VALUE"));
     for (const QString& name : qtFlags)
@@ -138,6 +142,12 @@ Reading read(const QStringList& given)
             return { Verdict::unknownLevel, level, {} };
         reading.options.computer = static_cast<engine::Level>(index);
     }
+    if (parser.isSet(moves)) {
+        const auto played = game::readMoveString(parser.value(moves));
+        if (const auto* fault = std::get_if<game::MoveStringFault>(&played))
+            return { Verdict::unplayableMoves, {}, {}, *fault };
+        reading.options.moves = std::get<QList<int>>(played);
+    }
     return reading;
 }
 
@@ -148,7 +158,7 @@ class CommandLineText {
 public:
     static QString help()
     {
-        return tr("Usage: vantrel [--computer[=LEVEL]] [Qt options]\n"
+        return tr("Usage: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt options]\n"
                   "A board game: drop discs in turn and be the first to line up four.\n"
                   "\n"
                   "Options:\n"
@@ -157,14 +167,18 @@ public:
                   "  --computer[=LEVEL]  Play against the computer, which plays blue.\n"
                   "                      LEVEL is easy, medium (the default) or hard;\n"
                   "                      hard plays perfectly.\n"
+                  "  --moves=MOVES       Start from the position these moves reach: the\n"
+                  "                      columns played, 1 to 7, in order, as in 4453.\n"
+                  "                      Against the computer you play the side to move.\n"
                   "\n"
                   "Qt's own options, such as -platform NAME, -style NAME and -reverse,\n"
                   "are accepted too.\n"
                   "\n"
                   "Playing: click a hole, or press 1 to 7, to drop a disc in that column.\n"
-                  "Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what\n"
-                  "each column leads to. The right button, the Menu key or Shift+F10\n"
-                  "opens a menu with all three.\n");
+                  "Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;\n"
+                  "Ctrl+C copies the moves; H shows a hint; A shows what each column\n"
+                  "leads to; T shows the threats. The right button, the Menu key or\n"
+                  "Shift+F10 opens a menu with all of them.\n");
     }
 
     static QString complaint(const Reading& reading)
@@ -186,12 +200,43 @@ public:
             return tr("vantrel: unknown level '%1' for --computer: choose easy, medium or hard")
                        .arg(reading.culprit)
                 + u'\n';
+        case Verdict::unplayableMoves:
+            return movesComplaint(reading.movesFault) + u'\n' + tryHelp();
         default:
             return {};
         }
     }
 
 private:
+    static QString movesComplaint(const game::MoveStringFault& fault)
+    {
+        using Kind = game::MoveStringFault::Kind;
+        const QString move = QString::number(fault.move);
+        const QString character = shown(fault.character);
+        switch (fault.kind) {
+        case Kind::tooLong:
+            return tr("vantrel: --moves: move %1, '%2', is one more than the board's %3 holes")
+                .arg(move, character, QString::number(fault.move - 1));
+        case Kind::notAColumn:
+            return tr("vantrel: --moves: move %1, '%2', is not a column from 1 to 7").arg(move, character);
+        case Kind::columnFull:
+            return tr("vantrel: --moves: move %1 is in column %2, which is full").arg(move, character);
+        case Kind::gameOver:
+            return tr("vantrel: --moves: move %1, in column %2, comes after four in a line ended the game")
+                .arg(move, character);
+        }
+        return {};
+    }
+
+    // A character as it can be printed safely: a control character, which
+    // could move the terminal's cursor or worse, by its code.
+    static QString shown(const QString& character)
+    {
+        if (!character.isEmpty() && QChar::isPrint(character.toUcs4().value(0)))
+            return character;
+        return QStringLiteral("U+%1").arg(static_cast<uint>(character.toUcs4().value(0)), 4, 16, QChar(u'0')).toUpper();
+    }
+
     static QString tryHelp() { return tr("Try 'vantrel --help' for more information.") + u'\n'; }
 };
 

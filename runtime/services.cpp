@@ -2,6 +2,7 @@
 #include "services.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDateTime>
 #include <QInputDialog>
 #include <QPushButton>
@@ -119,6 +120,11 @@ double nextRandom()
 void runAfter(std::chrono::milliseconds delay, QObject* context, std::function<void()> action)
 {
     (standInDelays ? *standInDelays : realDelays()).after(delay, context, std::move(action));
+}
+
+void copyText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
 }
 
 void endProgram()

@@ -9,7 +9,7 @@
 class QObject;
 
 // The services the game asks of its runtime: a text prompt, random numbers,
-// pauses and ending the program. The prompt, the random source and the pauses
+// pauses, the clipboard and ending the program. The prompt, the random source and the pauses
 // can be replaced by stand-ins, which is how the tests script a game without
 // modal dialogs or waiting.
 namespace runtime {
@@ -44,6 +44,9 @@ QString askForText(const QString& prompt, const QString& title, const QString& d
 void seedRandomFromTimer();
 double nextRandom();
 void runAfter(std::chrono::milliseconds delay, QObject* context, std::function<void()> action);
+
+// Puts the text on the clipboard, for any program to paste.
+void copyText(const QString& text);
 
 // Ends the program at once with exit status 0: every window goes away and no
 // further handler of the program runs.

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace runtime {
 namespace {
@@ -55,6 +56,14 @@ void Shape::setCaption(const QString& caption, const QColor& colour)
     update();
 }
 
+void Shape::setSpots(const QList<QColor>& spots)
+{
+    if (spots == m_spots)
+        return;
+    m_spots = spots;
+    update();
+}
+
 void Shape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -64,26 +73,55 @@ void Shape::paintEvent(QPaintEvent*)
     // Inset by half the pen so the outline stays inside the widget.
     const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.drawEllipse(outline);
-    if (m_ring.isValid()) {
-        // A ring a twelfth of the circle wide, halfway between its edge and centre.
-        const qreal width = outline.width() / 12;
-        const qreal inset = outline.width() / 4 - width / 2;
-        painter.setPen(QPen(m_ring, width));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(outline.adjusted(inset, inset, -inset, -inset));
+    if (m_ring.isValid())
+        paintRing(painter, outline);
+    if (!m_spots.isEmpty())
+        paintSpots(painter, outline);
+    if (!m_caption.isEmpty())
+        paintCaption(painter);
+}
+
+// A ring a twelfth of the circle wide, halfway between its edge and centre.
+void Shape::paintRing(QPainter& painter, const QRectF& outline) const
+{
+    const qreal width = outline.width() / 12;
+    const qreal inset = outline.width() / 4 - width / 2;
+    painter.setPen(QPen(m_ring, width));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(outline.adjusted(inset, inset, -inset, -inset));
+}
+
+// Spots a seventh of the circle across, rim included, centred on a circle
+// between the ring and the edge, at the bottom: clear of the ring and of a
+// caption, which may show with them. The rim is in the board's colour, so
+// that blue reads on black.
+void Shape::paintSpots(QPainter& painter, const QRectF& outline) const
+{
+    const qreal diameter = outline.width() / 7;
+    const qreal fromCentre = outline.width() * 0.41;
+    const qreal step = diameter * 1.2;
+    constexpr qreal rim = 1.0;
+    painter.setPen(QPen(QColor(0xFF, 0xFF, 0x00), rim));
+    for (qsizetype i = 0; i < m_spots.size(); ++i) {
+        const qreal dx = (static_cast<qreal>(i) - static_cast<qreal>(m_spots.size() - 1) / 2) * step;
+        const QPointF centre = outline.center() + QPointF(dx, std::sqrt(fromCentre * fromCentre - dx * dx));
+        painter.setBrush(m_spots[i]);
+        painter.drawEllipse(centre, (diameter - rim) / 2, (diameter - rim) / 2);
     }
-    if (!m_caption.isEmpty()) {
-        // Sized to the circle: three characters fit inside a ring.
-        QFont bold = font();
-        bold.setBold(true);
-        bold.setPixelSize(std::max(1, height() * 3 / 10));
-        painter.setFont(bold);
-        painter.setPen(m_captionColour);
-        // A caption is a figure, such as a signed number, which keeps its
-        // sign on the left under a right-to-left language too.
-        painter.setLayoutDirection(Qt::LeftToRight);
-        painter.drawText(rect(), Qt::AlignCenter, m_caption);
-    }
+}
+
+void Shape::paintCaption(QPainter& painter) const
+{
+    // Sized to the circle: three characters fit inside a ring.
+    QFont bold = font();
+    bold.setBold(true);
+    bold.setPixelSize(std::max(1, height() * 3 / 10));
+    painter.setFont(bold);
+    painter.setPen(m_captionColour);
+    // A caption is a figure, such as a signed number, which keeps its
+    // sign on the left under a right-to-left language too.
+    painter.setLayoutDirection(Qt::LeftToRight);
+    painter.drawText(rect(), Qt::AlignCenter, m_caption);
 }
 
 } // namespace runtime

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QWidget>
+
+class QPainter;
 
 namespace runtime {
 
@@ -22,6 +25,11 @@ public:
     QColor ring() const { return m_ring; }
     void setRing(const QColor& ring);
 
+    // Small discs side by side low in the circle, one for each colour
+    // given, left to right; none, the default, draws none.
+    QList<QColor> spots() const { return m_spots; }
+    void setSpots(const QList<QColor>& spots);
+
     // A few characters in the middle of the circle, bold, in a colour of
     // their own, read left to right whatever the layout direction; empty,
     // the default, for none.
@@ -32,8 +40,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintRing(QPainter& painter, const QRectF& outline) const;
+    void paintSpots(QPainter& painter, const QRectF& outline) const;
+    void paintCaption(QPainter& painter) const;
+
     QColor m_fill;
     QColor m_ring;
+    QList<QColor> m_spots;
     QString m_caption;
     QColor m_captionColour;
 };

@@ -74,8 +74,8 @@ void TestAccessibility::everyControlHasANameAndARole()
     QAccessibleInterface* board = accessible(&game.window());
     QCOMPARE(name(board), "Vantrel");
     QCOMPARE(board->text(QAccessible::Description),
-             "Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; "
-             "A shows what each column leads to.");
+             "Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; "
+             "H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves.");
     QCOMPARE(board->childCount(), 3 + 42 + 7);
     QStringList buttons;
     for (int i = 0; i < board->childCount(); ++i) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/lines.h"
 
+#include <QPoint>
+#include <QRandomGenerator>
 #include <QTest>
 
 using game::Cells;
@@ -54,6 +56,7 @@ private slots:
     void bothPlayersCanBeFound();
     void flagsAreOnlyEverSet();
     void cellsOutsideTheBoardAreIgnored();
+    void holesCompletingFourAreTheOnesMissingFromAnAlmostFullSegment();
 };
 
 void TestLines::findsEveryLineForEitherPlayer()
@@ -123,6 +126,41 @@ void TestLines::cellsOutsideTheBoardAreIgnored()
         cells[1][r] = 2; // three in column 1 under the row-6 disc
     const Flags winner = scan(cells);
     QVERIFY(!winner[1] && !winner[2]);
+}
+
+// The threats, against a slow, obvious count: a hole completes four for a
+// player exactly when it is the one empty cell of a segment whose other
+// three are theirs. Random boards, gravity ignored, with no four yet.
+void TestLines::holesCompletingFourAreTheOnesMissingFromAnAlmostFullSegment()
+{
+    QRandomGenerator random(33);
+    const QList<Segment> segments = allSegments();
+    for (int checked = 0; checked < 2000;) {
+        Cells cells{};
+        for (int c = 1; c <= 7; ++c)
+            for (int r = 0; r < 6; ++r)
+                cells[c][r] = static_cast<qint16>(random.bounded(3));
+        const Flags winner = scan(cells);
+        if (winner[1] || winner[2])
+            continue;
+        ++checked;
+        for (int player = 1; player <= 2; ++player) {
+            game::Marks expected{};
+            for (const Segment& s : segments) {
+                int own = 0;
+                QPoint empty;
+                for (int i = 0; i < 4; ++i) {
+                    const int cell = cells[s.c + i * s.dc][s.r + i * s.dr];
+                    own += cell == player;
+                    if (cell == 0)
+                        empty = QPoint(s.c + i * s.dc, s.r + i * s.dr);
+                }
+                if (own == 3 && !empty.isNull())
+                    expected[empty.x()][empty.y()] = true;
+            }
+            QCOMPARE(game::holesCompletingFour(cells, player), expected);
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestLines)

@@ -35,23 +35,30 @@ class TestMenu : public QObject {
     Q_OBJECT
 
 private slots:
-    void theContextMenuOffersUndoHintAndOutcomes();
+    void theContextMenuOffersEveryAction();
 };
 
-void TestMenu::theContextMenuOffersUndoHintAndOutcomes()
+void TestMenu::theContextMenuOffersEveryAction()
 {
     Game game(1);
     const QPoint between(60, 60);
     const auto rightClick = [&] { QTest::mouseClick(game.window().windowHandle(), Qt::RightButton, {}, between); };
-    QCOMPARE(openedMenu(rightClick), QStringList({ "Undo\tCtrl+Z (greyed)", "Hint\tH", "Show Outcomes\tA" }));
+    QCOMPARE(openedMenu(rightClick),
+             QStringList({ "Undo\tCtrl+Z (greyed)", "Redo\tCtrl+Y (greyed)", "Copy Moves\tCtrl+C (greyed)", "\t",
+                           "Hint\tH", "Show Outcomes\tA", "Show Threats\tT" }));
     game.play({ 3 });
-    QCOMPARE(openedMenu(rightClick), QStringList({ "Undo\tCtrl+Z", "Hint\tH", "Show Outcomes\tA" }));
+    QCOMPARE(openedMenu(rightClick), QStringList({ "Undo\tCtrl+Z", "Redo\tCtrl+Y (greyed)", "Copy Moves\tCtrl+C", "\t",
+                                                   "Hint\tH", "Show Outcomes\tA", "Show Threats\tT" }));
+    game.window().undo();
     game.window().showOutcomes(true);
+    game.window().showThreats(true);
     const auto shiftF10 = [&] { QTest::keyClick(&game.window(), Qt::Key_F10, Qt::ShiftModifier); };
-    QCOMPARE(openedMenu(shiftF10), QStringList({ "Undo\tCtrl+Z", "Hint\tH", "Show Outcomes\tA (ticked)" }));
+    QCOMPARE(openedMenu(shiftF10),
+             QStringList({ "Undo\tCtrl+Z (greyed)", "Redo\tCtrl+Y", "Copy Moves\tCtrl+C (greyed)", "\t", "Hint\tH",
+                           "Show Outcomes\tA (ticked)", "Show Threats\tT (ticked)" }));
     // A left click on a hole drops a disc and opens no menu.
     QCOMPARE(openedMenu([&] { game.clickCell(5, 2); }), QStringList());
-    QCOMPARE(game.window().moves(), QList<int>({ 3, 5 }));
+    QCOMPARE(game.window().moves(), QList<int>({ 5 }));
 }
 
 QTEST_MAIN(TestMenu)

@@ -25,8 +25,10 @@ QString observed(const Game& game)
             seen << disc->accessibleName() << disc->ring().name();
         }
     }
+    // Redo, which a take-back makes possible, is the one thing it adds.
     for (QAction* action : board.actions())
-        seen << action->text() + (action->isEnabled() ? " on" : " off");
+        if (action != &game.action(QKeySequence::Redo))
+            seen << action->text() + (action->isEnabled() ? " on" : " off");
     for (int c : board.moves())
         seen << QString::number(c);
     seen << QString::number(board.playerToMove()) << (board.isOver() ? "over" : "playing");

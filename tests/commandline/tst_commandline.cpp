@@ -35,13 +35,15 @@ private slots:
     void aLineToPlayGoesOnToTheDisplay_data();
     void aLineToPlayGoesOnToTheDisplay();
     void theLastLevelGivenCounts();
+    void movesAreReadEitherWay_data();
+    void movesAreReadEitherWay();
 };
 
 void TestCommandLine::helpAndVersionPrintAndSucceed_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("firstLine");
-    const QString usage = "Usage: vantrel [--computer[=LEVEL]] [Qt options]";
+    const QString usage = "Usage: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt options]";
     const QString version = "vantrel " VANTREL_VERSION;
     QTest::newRow("--help") << QStringList{ "--help" } << usage;
     QTest::newRow("-h") << QStringList{ "-h" } << usage;
@@ -97,6 +99,21 @@ void TestCommandLine::aLineItCannotFollowIsRefused_data()
     QTest::newRow("unknown level as the next word") << QStringList{ "--computer", "Hard" }
                                                     << "vantrel: unknown level 'Hard" + choose;
     QTest::newRow("empty level") << QStringList{ "--computer=" } << "vantrel: unknown level '" + choose;
+
+    // A move string is refused at its first move that cannot be played.
+    const auto movesRow = [&](const char* name, const QString& moves, const QString& why) {
+        QTest::newRow(name) << QStringList{ "--moves=" + moves } << "vantrel: --moves: move " + why + '\n' + tryHelp;
+    };
+    movesRow("moves: a letter", "44a3", "3, 'a', is not a column from 1 to 7");
+    movesRow("moves: a space", "44 3", "3, ' ', is not a column from 1 to 7");
+    movesRow("moves: column 0", "0", "1, '0', is not a column from 1 to 7");
+    movesRow("moves: column 8", "4448", "4, '8', is not a column from 1 to 7");
+    movesRow("moves: a control character", "4\x1b[2J", "2, 'U+001B', is not a column from 1 to 7");
+    movesRow("moves: beyond Unicode's first plane", "4\U0001F600", "2, '\U0001F600', is not a column from 1 to 7");
+    movesRow("moves: a full column", "3333333", "7 is in column 3, which is full");
+    movesRow("moves: after four in a line", "12121212", "8, in column 2, comes after four in a line ended the game");
+    movesRow("moves: more than the board holds", QString(100000, u'4'), "43, '4', is one more than the board's 42 holes");
+    QTest::newRow("moves: none given") << QStringList{ "--moves" } << "vantrel: option '--moves' needs a value\n" + tryHelp;
 }
 
 void TestCommandLine::aLineItCannotFollowIsRefused()
@@ -122,6 +139,8 @@ void TestCommandLine::aLineToPlayGoesOnToTheDisplay_data()
     }
     QTest::newRow("Qt's options") << QStringList{ "-style", "fusion", "--platform", "xcb", "-reverse", "--" };
     QTest::newRow("Qt's options that take an equals sign") << QStringList{ "-style=fusion", "--stylesheet=a.qss" };
+    QTest::newRow("moves") << QStringList{ "--moves=4453", "--computer" };
+    QTest::newRow("no moves") << QStringList{ "--moves=" };
 }
 
 void TestCommandLine::aLineToPlayGoesOnToTheDisplay()
@@ -141,6 +160,33 @@ void TestCommandLine::theLastLevelGivenCounts()
     const auto options = readCommandLine(argc, argv);
     QVERIFY(std::holds_alternative<Options>(options));
     QCOMPARE(std::get<Options>(options).computer, engine::Level::easy);
+}
+
+void TestCommandLine::movesAreReadEitherWay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<std::optional<QList<int>>>("moves");
+    QTest::newRow("none") << QStringList{} << std::optional<QList<int>>();
+    QTest::newRow("after =") << QStringList{ "--moves=4453" } << std::optional<QList<int>>({ 4, 4, 5, 3 });
+    QTest::newRow("as the next word") << QStringList{ "--moves", "71" } << std::optional<QList<int>>({ 7, 1 });
+    QTest::newRow("empty: the empty board") << QStringList{ "--moves=" } << std::optional<QList<int>>(QList<int>{});
+}
+
+void TestCommandLine::movesAreReadEitherWay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(std::optional<QList<int>>, moves);
+    QList<QByteArray> bytes{ "vantrel" };
+    for (const QString& argument : arguments)
+        bytes << argument.toLocal8Bit();
+    QList<char*> argv;
+    for (QByteArray& argument : bytes)
+        argv << argument.data();
+    argv << nullptr;
+    int argc = static_cast<int>(bytes.size());
+    const auto options = readCommandLine(argc, argv.data());
+    QVERIFY(std::holds_alternative<Options>(options));
+    QCOMPARE(std::get<Options>(options).moves, moves);
 }
 
 QTEST_MAIN(TestCommandLine)

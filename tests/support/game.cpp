@@ -28,17 +28,27 @@ Game::Game(int firstPlayer, const QString& name, engine::Level level)
     start(firstPlayer, &prompt, level);
 }
 
+Game::Game(int firstPlayer, const QList<int>& opening, std::optional<engine::Level> computer, int* draws)
+{
+    ScriptedPrompt prompt;
+    start(firstPlayer, &prompt, computer, opening, draws);
+}
+
 Game::~Game() = default;
 
-void Game::start(int firstPlayer, runtime::InputPrompt* prompt, std::optional<engine::Level> computer)
+void Game::start(int firstPlayer, runtime::InputPrompt* prompt, std::optional<engine::Level> computer,
+                 const std::optional<QList<int>>& opening, int* draws)
 {
-    ScriptedRandom random({ firstMoveBy(firstPlayer) });
+    QStringList log;
+    ScriptedRandom random({ firstMoveBy(firstPlayer) }, &log);
     const runtime::StandIn promptStandIn(prompt);
     const runtime::StandIn randomStandIn(&random);
-    m_window = std::make_unique<Form1>(computer ? Form1::Blue::computer : Form1::Blue::person);
+    m_window = std::make_unique<Form1>(computer ? Form1::Blue::computer : Form1::Blue::person, opening);
     if (computer)
         m_computer = std::make_unique<ComputerPlayer>(*m_window, *computer);
     m_window->load();
+    if (draws)
+        *draws = static_cast<int>(log.filter(QStringLiteral("next")).size());
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         qFatal("the board window was never exposed");

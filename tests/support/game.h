@@ -27,6 +27,10 @@ public:
     Game(int firstPlayer, runtime::InputPrompt* prompt);
     // Player 1, named so, against the computer at this level.
     Game(int firstPlayer, const QString& name, engine::Level level);
+    // Set up from these moves, as --moves sets the board up, between two
+    // people or against the computer; the random source is then asked
+    // only for numbers the game really draws, which `draws` counts.
+    Game(int firstPlayer, const QList<int>& opening, std::optional<engine::Level> computer, int* draws = nullptr);
     ~Game();
 
     Form1& window() const { return *m_window; }
@@ -64,7 +68,8 @@ public:
 
 private:
     // Blue is the computer at the given level, or else a second person.
-    void start(int firstPlayer, runtime::InputPrompt* prompt, std::optional<engine::Level> computer = {});
+    void start(int firstPlayer, runtime::InputPrompt* prompt, std::optional<engine::Level> computer = {},
+               const std::optional<QList<int>>& opening = {}, int* draws = nullptr);
 
     std::unique_ptr<Form1> m_window;
     std::unique_ptr<ComputerPlayer> m_computer;

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "movestring.h"
+
+#include "board/layout.h"
+#include "board/lines.h"
+
+
+namespace game {
+
+QString moveString(const QList<int>& moves)
+{
+    QString digits;
+    for (const int c : moves)
+        digits += QChar(u'0' + c);
+    return digits;
+}
+
+std::variant<QList<int>, MoveStringFault> readMoveString(const QString& digits)
+{
+    using Kind = MoveStringFault::Kind;
+    // Characters, not UTF-16 units: a character outside the Basic
+    // Multilingual Plane is one move at fault, named whole.
+    QList<QString> characters;
+    for (const uint code : digits.toUcs4()) {
+        const auto character = static_cast<char32_t>(code);
+        characters << QString::fromUcs4(&character, 1);
+    }
+    constexpr qsizetype holes = qsizetype{ columns } * rows;
+    if (characters.size() > holes)
+        return MoveStringFault{ Kind::tooLong, static_cast<int>(holes + 1), characters[holes] };
+
+    QList<int> moves;
+    Cells cells{};
+    std::array<int, columns + 1> height{};
+    Flags winner{};
+    for (const QString& character : characters) {
+        const int move = static_cast<int>(moves.size()) + 1;
+        const int c = character.size() == 1 ? character[0].unicode() - u'0' : 0;
+        if (c < 1 || c > columns)
+            return MoveStringFault{ Kind::notAColumn, move, character };
+        if (winner[1] || winner[2])
+            return MoveStringFault{ Kind::gameOver, move, character };
+        if (height[c] == rows)
+            return MoveStringFault{ Kind::columnFull, move, character };
+        // Players alternate from whoever plays the first disc; which of
+        // the two that is does not matter to where a line forms.
+        cells[c][height[c]++] = static_cast<qint16>(1 + moves.size() % 2);
+        moves << c;
+        scanLines(cells, winner);
+    }
+    return moves;
+}
+
+} // namespace game
