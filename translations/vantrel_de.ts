@@ -32,7 +32,7 @@
         <translation>vantrel: Qt-Option &apos;%1&apos; wird mit Leerzeichen geschrieben: &apos;%2 %3&apos;</translation>
     </message>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+        <source>Usage: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 
 Options:
@@ -41,16 +41,20 @@ Options:
   --computer[=LEVEL]  Play against the computer, which plays blue.
                       LEVEL is easy, medium (the default) or hard;
                       hard plays perfectly.
+  --moves=MOVES       Start from the position these moves reach: the
+                      columns played, 1 to 7, in order, as in 4453.
+                      Against the computer you play the side to move.
 
 Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
 are accepted too.
 
 Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
-each column leads to. The right button, the Menu key or Shift+F10
-opens a menu with all three.
+Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
+Ctrl+C copies the moves; H shows a hint; A shows what each column
+leads to; T shows the threats. The right button, the Menu key or
+Shift+F10 opens a menu with all of them.
 </source>
-        <translation>Aufruf: vantrel [--computer[=LEVEL]] [Qt-Optionen]
+        <translation>Aufruf: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt-Optionen]
 Brettspiel: reihum Steine einwerfen und als Erster vier in eine Reihe bringen.
 
 Optionen:
@@ -59,15 +63,35 @@ Optionen:
   --computer[=LEVEL]  Gegen den Computer spielen, der mit Blau spielt.
                       LEVEL ist easy, medium (Voreinstellung) oder hard;
                       hard spielt fehlerlos.
+  --moves=MOVES       Von der Stellung ausgehen, die diese Züge ergeben: die
+                      gespielten Spalten, 1 bis 7, der Reihe nach, etwa 4453.
+                      Gegen den Computer spielen Sie die Seite am Zug.
 
 Die Qt-eigenen Optionen wie -platform NAME, -style NAME und -reverse werden
 ebenfalls akzeptiert.
 
 Spielen: ein Feld anklicken oder 1 bis 7 drücken, um einen Stein in diese Spalte
-zu werfen. Ctrl+Z oder Backspace nimmt einen Zug zurück; H zeigt einen Tipp;
-A zeigt, wohin jede Spalte führt. Rechte Maustaste, Menütaste oder Shift+F10
-öffnet ein Menü mit allen dreien.
+zu werfen. Ctrl+Z oder Backspace nimmt einen Zug zurück, Ctrl+Y spielt ihn
+wieder; Ctrl+C kopiert die Züge; H zeigt einen Tipp; A zeigt, wohin jede Spalte
+führt; T zeigt die Drohungen. Rechte Maustaste, Menütaste oder Shift+F10 öffnet
+ein Menü mit allen diesen Befehlen.
 </translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is one more than the board&apos;s %3 holes</source>
+        <translation>vantrel: --moves: Zug %1, &apos;%2&apos;, ist einer mehr, als die %3 Felder des Bretts fassen</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is not a column from 1 to 7</source>
+        <translation>vantrel: --moves: Zug %1, &apos;%2&apos;, ist keine Spalte von 1 bis 7</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1 is in column %2, which is full</source>
+        <translation>vantrel: --moves: Zug %1 geht in Spalte %2, die voll ist</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
+        <translation>vantrel: --moves: Zug %1, in Spalte %2, kommt nach dem Spielende durch vier in einer Reihe</translation>
     </message>
 </context>
 <context>
@@ -179,10 +203,6 @@ A zeigt, wohin jede Spalte führt. Rechte Maustaste, Menütaste oder Shift+F10
         <translation>Ergebnisse zeigen</translation>
     </message>
     <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
-        <translation>Die Tasten 1 bis 7 werfen einen Stein in die jeweilige Spalte; Ctrl+Z nimmt einen Zug zurück; H zeigt einen Tipp; A zeigt, wohin jede Spalte führt.</translation>
-    </message>
-    <message>
         <source>Wins in 1 move</source>
         <translation>Gewinnt in 1 Zug</translation>
     </message>
@@ -223,6 +243,49 @@ A zeigt, wohin jede Spalte führt. Rechte Maustaste, Menütaste oder Shift+F10
     <message>
         <source>Outcome not known yet</source>
         <translation>Ergebnis noch nicht bekannt</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Züge kopieren</translation>
+    </message>
+    <message>
+        <source>Show Threats</source>
+        <translation>Drohungen zeigen</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves.</source>
+        <translation>Die Tasten 1 bis 7 werfen einen Stein in die jeweilige Spalte; Ctrl+Z nimmt einen Zug zurück und Ctrl+Y spielt ihn wieder; H zeigt einen Tipp; A zeigt, wohin jede Spalte führt; T zeigt die Drohungen; Ctrl+C kopiert die Züge.</translation>
+    </message>
+    <message>
+        <source>1 move replayed.</source>
+        <translation>1 Zug wieder gespielt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves replayed.</source>
+        <translation>
+            <numerusform>%n Zug wieder gespielt.</numerusform>
+            <numerusform>%n Züge wieder gespielt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves copied.</source>
+        <translation>Züge kopiert.</translation>
+    </message>
+    <message>
+        <source>Both complete four here</source>
+        <translation>Hier vollenden beide vier in einer Reihe</translation>
+    </message>
+    <message>
+        <source>Red completes four here</source>
+        <translation>Hier vollendet Rot vier in einer Reihe</translation>
+    </message>
+    <message>
+        <source>Blue completes four here</source>
+        <translation>Hier vollendet Blau vier in einer Reihe</translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,7 @@
         <translation>vantrel: la opción de Qt &apos;%1&apos; se escribe con un espacio: &apos;%2 %3&apos;</translation>
     </message>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+        <source>Usage: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 
 Options:
@@ -41,16 +41,20 @@ Options:
   --computer[=LEVEL]  Play against the computer, which plays blue.
                       LEVEL is easy, medium (the default) or hard;
                       hard plays perfectly.
+  --moves=MOVES       Start from the position these moves reach: the
+                      columns played, 1 to 7, in order, as in 4453.
+                      Against the computer you play the side to move.
 
 Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
 are accepted too.
 
 Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
-each column leads to. The right button, the Menu key or Shift+F10
-opens a menu with all three.
+Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
+Ctrl+C copies the moves; H shows a hint; A shows what each column
+leads to; T shows the threats. The right button, the Menu key or
+Shift+F10 opens a menu with all of them.
 </source>
-        <translation>Uso: vantrel [--computer[=LEVEL]] [opciones de Qt]
+        <translation>Uso: vantrel [--computer[=LEVEL]] [--moves=MOVES] [opciones de Qt]
 Un juego de tablero: suelta fichas por turnos y sé el primero en alinear cuatro.
 
 Opciones:
@@ -59,15 +63,35 @@ Opciones:
   --computer[=LEVEL]  Juega contra el ordenador, que juega con las azules.
                       LEVEL es easy, medium (predeterminado) o hard;
                       hard juega a la perfección.
+  --moves=MOVES       Empieza en la posición a la que llevan estas jugadas:
+                      las columnas jugadas, de 1 a 7, en orden, como 4453.
+                      Contra el ordenador juegas el bando al que le toca.
 
 Las opciones propias de Qt, como -platform NAME, -style NAME y -reverse,
 también se aceptan.
 
 Cómo jugar: haz clic en una casilla, o pulsa de 1 a 7, para soltar una ficha en
-esa columna. Ctrl+Z o Backspace deshace una jugada; H muestra una pista; A
-muestra adónde lleva cada columna. El botón derecho, la tecla Menú o Shift+F10
-abren un menú con las tres opciones.
+esa columna. Ctrl+Z o Backspace deshace una jugada y Ctrl+Y la rehace; Ctrl+C
+copia las jugadas; H muestra una pista; A muestra adónde lleva cada columna;
+T muestra las amenazas. El botón derecho, la tecla Menú o Shift+F10 abren un
+menú con todas estas opciones.
 </translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is one more than the board&apos;s %3 holes</source>
+        <translation>vantrel: --moves: la jugada %1, &apos;%2&apos;, es una más que las %3 casillas del tablero</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is not a column from 1 to 7</source>
+        <translation>vantrel: --moves: la jugada %1, &apos;%2&apos;, no es una columna del 1 al 7</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1 is in column %2, which is full</source>
+        <translation>vantrel: --moves: la jugada %1 va en la columna %2, que está llena</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
+        <translation>vantrel: --moves: la jugada %1, en la columna %2, llega después de que cuatro en línea terminaran la partida</translation>
     </message>
 </context>
 <context>
@@ -179,10 +203,6 @@ abren un menú con las tres opciones.
         <translation>Mostrar desenlaces</translation>
     </message>
     <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
-        <translation>Las teclas del 1 al 7 sueltan una ficha en esa columna; Ctrl+Z deshace una jugada; H muestra una pista; A muestra adónde lleva cada columna.</translation>
-    </message>
-    <message>
         <source>Wins in 1 move</source>
         <translation>Gana en 1 jugada</translation>
     </message>
@@ -223,6 +243,49 @@ abren un menú con las tres opciones.
     <message>
         <source>Outcome not known yet</source>
         <translation>Desenlace aún desconocido</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Copiar jugadas</translation>
+    </message>
+    <message>
+        <source>Show Threats</source>
+        <translation>Mostrar amenazas</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves.</source>
+        <translation>Las teclas del 1 al 7 sueltan una ficha en esa columna; Ctrl+Z deshace una jugada y Ctrl+Y la rehace; H muestra una pista; A muestra adónde lleva cada columna; T muestra las amenazas; Ctrl+C copia las jugadas.</translation>
+    </message>
+    <message>
+        <source>1 move replayed.</source>
+        <translation>Se ha rehecho 1 jugada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves replayed.</source>
+        <translation>
+            <numerusform>Se ha rehecho %n jugada.</numerusform>
+            <numerusform>Se han rehecho %n jugadas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves copied.</source>
+        <translation>Jugadas copiadas.</translation>
+    </message>
+    <message>
+        <source>Both complete four here</source>
+        <translation>Aquí ambos completan cuatro</translation>
+    </message>
+    <message>
+        <source>Red completes four here</source>
+        <translation>Aquí el rojo completa cuatro</translation>
+    </message>
+    <message>
+        <source>Blue completes four here</source>
+        <translation>Aquí el azul completa cuatro</translation>
     </message>
 </context>
 <context>

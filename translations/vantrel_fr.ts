@@ -32,7 +32,7 @@
         <translation>vantrel: l&apos;option de Qt &apos;%1&apos; s&apos;écrit avec une espace&#xa0;: &apos;%2 %3&apos;</translation>
     </message>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+        <source>Usage: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 
 Options:
@@ -41,16 +41,20 @@ Options:
   --computer[=LEVEL]  Play against the computer, which plays blue.
                       LEVEL is easy, medium (the default) or hard;
                       hard plays perfectly.
+  --moves=MOVES       Start from the position these moves reach: the
+                      columns played, 1 to 7, in order, as in 4453.
+                      Against the computer you play the side to move.
 
 Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
 are accepted too.
 
 Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
-each column leads to. The right button, the Menu key or Shift+F10
-opens a menu with all three.
+Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
+Ctrl+C copies the moves; H shows a hint; A shows what each column
+leads to; T shows the threats. The right button, the Menu key or
+Shift+F10 opens a menu with all of them.
 </source>
-        <translation>Usage : vantrel [--computer[=LEVEL]] [options de Qt]
+        <translation>Usage : vantrel [--computer[=LEVEL]] [--moves=MOVES] [options de Qt]
 Jeu de plateau : lâchez vos jetons tour à tour et alignez-en quatre le premier.
 
 Options :
@@ -59,15 +63,35 @@ Options :
   --computer[=LEVEL]  Jouer contre l&apos;ordinateur, qui joue en bleu.
                       LEVEL vaut easy, medium (par défaut) ou hard ;
                       hard joue parfaitement.
+  --moves=MOVES       Partir de la position où mènent ces coups : les
+                      colonnes jouées, de 1 à 7, dans l&apos;ordre, comme 4453.
+                      Contre l&apos;ordinateur, vous jouez le camp au trait.
 
 Les options propres à Qt, comme -platform NAME, -style NAME et -reverse,
 sont aussi acceptées.
 
-Pour jouer : cliquez sur une case ou tapez 1 à 7 pour faire tomber un jeton
-dans cette colonne. Ctrl+Z ou Backspace annule un coup ; H affiche un indice ;
-A montre où mène chaque colonne. Le bouton droit, la touche Menu ou Shift+F10
-ouvre un menu proposant les trois.
+Pour jouer : cliquez sur une case ou tapez 1 à 7 pour faire tomber un jeton
+dans cette colonne. Ctrl+Z ou Backspace annule un coup et Ctrl+Y le rejoue ;
+Ctrl+C copie les coups ; H affiche un indice ; A montre où mène chaque colonne ;
+T montre les menaces. Le bouton droit, la touche Menu ou Shift+F10 ouvre un
+menu qui les propose tous.
 </translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is one more than the board&apos;s %3 holes</source>
+        <translation>vantrel: --moves : le coup %1, &apos;%2&apos;, est un de plus que les %3 cases du plateau</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is not a column from 1 to 7</source>
+        <translation>vantrel: --moves : le coup %1, &apos;%2&apos;, n&apos;est pas une colonne de 1 à 7</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1 is in column %2, which is full</source>
+        <translation>vantrel: --moves : le coup %1 est dans la colonne %2, qui est pleine</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
+        <translation>vantrel: --moves : le coup %1, dans la colonne %2, vient après la fin de la partie par un alignement de quatre</translation>
     </message>
 </context>
 <context>
@@ -179,10 +203,6 @@ ouvre un menu proposant les trois.
         <translation>Montrer les issues</translation>
     </message>
     <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
-        <translation>Les touches 1 à 7 font tomber un jeton dans la colonne correspondante ; Ctrl+Z annule un coup ; H affiche un indice ; A montre où mène chaque colonne.</translation>
-    </message>
-    <message>
         <source>Wins in 1 move</source>
         <translation>Gagne en 1 coup</translation>
     </message>
@@ -223,6 +243,49 @@ ouvre un menu proposant les trois.
     <message>
         <source>Outcome not known yet</source>
         <translation>Issue pas encore connue</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Copier les coups</translation>
+    </message>
+    <message>
+        <source>Show Threats</source>
+        <translation>Montrer les menaces</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves.</source>
+        <translation>Les touches 1 à 7 font tomber un jeton dans la colonne correspondante ; Ctrl+Z annule un coup et Ctrl+Y le rejoue ; H affiche un indice ; A montre où mène chaque colonne ; T montre les menaces ; Ctrl+C copie les coups.</translation>
+    </message>
+    <message>
+        <source>1 move replayed.</source>
+        <translation>1 coup rejoué.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves replayed.</source>
+        <translation>
+            <numerusform>%n coup rejoué.</numerusform>
+            <numerusform>%n coups rejoués.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves copied.</source>
+        <translation>Coups copiés.</translation>
+    </message>
+    <message>
+        <source>Both complete four here</source>
+        <translation>Ici, les deux complètent un alignement de quatre</translation>
+    </message>
+    <message>
+        <source>Red completes four here</source>
+        <translation>Ici, rouge complète un alignement de quatre</translation>
+    </message>
+    <message>
+        <source>Blue completes four here</source>
+        <translation>Ici, bleu complète un alignement de quatre</translation>
     </message>
 </context>
 <context>

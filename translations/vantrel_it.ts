@@ -32,7 +32,7 @@
         <translation>vantrel: l&apos;opzione di Qt &apos;%1&apos; si scrive con uno spazio: &apos;%2 %3&apos;</translation>
     </message>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+        <source>Usage: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 
 Options:
@@ -41,16 +41,20 @@ Options:
   --computer[=LEVEL]  Play against the computer, which plays blue.
                       LEVEL is easy, medium (the default) or hard;
                       hard plays perfectly.
+  --moves=MOVES       Start from the position these moves reach: the
+                      columns played, 1 to 7, in order, as in 4453.
+                      Against the computer you play the side to move.
 
 Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
 are accepted too.
 
 Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
-each column leads to. The right button, the Menu key or Shift+F10
-opens a menu with all three.
+Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
+Ctrl+C copies the moves; H shows a hint; A shows what each column
+leads to; T shows the threats. The right button, the Menu key or
+Shift+F10 opens a menu with all of them.
 </source>
-        <translation>Uso: vantrel [--computer[=LEVEL]] [opzioni di Qt]
+        <translation>Uso: vantrel [--computer[=LEVEL]] [--moves=MOVES] [opzioni di Qt]
 Un gioco da tavolo: fai cadere le pedine a turno e allineane quattro per primo.
 
 Opzioni:
@@ -59,15 +63,35 @@ Opzioni:
   --computer[=LEVEL]  Gioca contro il computer, che gioca con il blu.
                       LEVEL è easy, medium (predefinito) o hard;
                       hard gioca alla perfezione.
+  --moves=MOVES       Parte dalla posizione a cui portano queste mosse: le
+                      colonne giocate, da 1 a 7, in ordine, come 4453.
+                      Contro il computer giochi il lato che ha la mossa.
 
 Sono accettate anche le opzioni proprie di Qt, come -platform NAME,
 -style NAME e -reverse.
 
 Per giocare: fai clic su una casella o premi da 1 a 7 per far cadere una pedina
-nella colonna. Ctrl+Z o Backspace annulla una mossa; H mostra un suggerimento;
-A mostra dove porta ogni colonna. Il pulsante destro, il tasto Menu o
-Shift+F10 aprono un menu con tutti e tre.
+nella colonna. Ctrl+Z o Backspace annulla una mossa e Ctrl+Y la rigioca; Ctrl+C
+copia le mosse; H mostra un suggerimento; A mostra dove porta ogni colonna;
+T mostra le minacce. Il pulsante destro, il tasto Menu o Shift+F10 aprono un
+menu con tutti questi comandi.
 </translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is one more than the board&apos;s %3 holes</source>
+        <translation>vantrel: --moves: la mossa %1, &apos;%2&apos;, è una in più delle %3 caselle della tavola</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is not a column from 1 to 7</source>
+        <translation>vantrel: --moves: la mossa %1, &apos;%2&apos;, non è una colonna da 1 a 7</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1 is in column %2, which is full</source>
+        <translation>vantrel: --moves: la mossa %1 è nella colonna %2, che è piena</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
+        <translation>vantrel: --moves: la mossa %1, nella colonna %2, viene dopo che quattro in fila hanno chiuso la partita</translation>
     </message>
 </context>
 <context>
@@ -179,10 +203,6 @@ Shift+F10 aprono un menu con tutti e tre.
         <translation>Mostra esiti</translation>
     </message>
     <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
-        <translation>I tasti da 1 a 7 fanno cadere una pedina nella colonna corrispondente; Ctrl+Z annulla una mossa; H mostra un suggerimento; A mostra dove porta ogni colonna.</translation>
-    </message>
-    <message>
         <source>Wins in 1 move</source>
         <translation>Vince in 1 mossa</translation>
     </message>
@@ -223,6 +243,49 @@ Shift+F10 aprono un menu con tutti e tre.
     <message>
         <source>Outcome not known yet</source>
         <translation>Esito non ancora noto</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Copia mosse</translation>
+    </message>
+    <message>
+        <source>Show Threats</source>
+        <translation>Mostra minacce</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves.</source>
+        <translation>I tasti da 1 a 7 fanno cadere una pedina nella colonna corrispondente; Ctrl+Z annulla una mossa e Ctrl+Y la rigioca; H mostra un suggerimento; A mostra dove porta ogni colonna; T mostra le minacce; Ctrl+C copia le mosse.</translation>
+    </message>
+    <message>
+        <source>1 move replayed.</source>
+        <translation>1 mossa rigiocata.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves replayed.</source>
+        <translation>
+            <numerusform>%n mossa rigiocata.</numerusform>
+            <numerusform>%n mosse rigiocate.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves copied.</source>
+        <translation>Mosse copiate.</translation>
+    </message>
+    <message>
+        <source>Both complete four here</source>
+        <translation>Qui entrambi completano quattro in fila</translation>
+    </message>
+    <message>
+        <source>Red completes four here</source>
+        <translation>Qui il rosso completa quattro in fila</translation>
+    </message>
+    <message>
+        <source>Blue completes four here</source>
+        <translation>Qui il blu completa quattro in fila</translation>
     </message>
 </context>
 <context>

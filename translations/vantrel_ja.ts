@@ -32,7 +32,7 @@
         <translation>vantrel: Qt のオプション &apos;%1&apos; は値を空白で区切って書きます: &apos;%2 %3&apos;</translation>
     </message>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+        <source>Usage: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 
 Options:
@@ -41,16 +41,20 @@ Options:
   --computer[=LEVEL]  Play against the computer, which plays blue.
                       LEVEL is easy, medium (the default) or hard;
                       hard plays perfectly.
+  --moves=MOVES       Start from the position these moves reach: the
+                      columns played, 1 to 7, in order, as in 4453.
+                      Against the computer you play the side to move.
 
 Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
 are accepted too.
 
 Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
-each column leads to. The right button, the Menu key or Shift+F10
-opens a menu with all three.
+Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
+Ctrl+C copies the moves; H shows a hint; A shows what each column
+leads to; T shows the threats. The right button, the Menu key or
+Shift+F10 opens a menu with all of them.
 </source>
-        <translation>使い方: vantrel [--computer[=LEVEL]] [Qt のオプション]
+        <translation>使い方: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt のオプション]
 ボードゲーム: 交互にコマを落とし、先に4つ並べたほうが勝ちです。
 
 オプション:
@@ -59,15 +63,35 @@ opens a menu with all three.
   --computer[=LEVEL]  コンピューターと対戦します (コンピューターは青)。
                       LEVEL は easy、medium (既定) または hard です。
                       hard ではコンピューターはミスをしません。
+  --moves=MOVES       これらの手で進んだ局面から始めます。手は打った列を
+                      1から7の数字で順に並べたものです (例: 4453)。
+                      コンピューター対戦では、手番の側をあなたが持ちます。
 
 Qt 自体のオプション (-platform NAME、-style NAME、-reverse など) も
 使用できます。
 
 遊び方: マスをクリックするか、1から7のキーを押すと、その列にコマを
-落とします。Ctrl+Z または Backspace で1手戻し、H でヒントを表示し、
-A で各列の行き着く結果を表示します。右ボタン、メニューキー、Shift+F10 で、
-この3つを含むメニューを開きます。
+落とします。Ctrl+Z または Backspace で1手戻し、Ctrl+Y でやり直します。
+Ctrl+C で手順をコピーし、H でヒントを、A で各列の行き着く結果を、
+T で脅威を表示します。右ボタン、メニューキー、Shift+F10 で、
+これらすべてを含むメニューを開きます。
 </translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is one more than the board&apos;s %3 holes</source>
+        <translation>vantrel: --moves: %1手目の &apos;%2&apos; は、盤の %3 マスより1手多すぎます</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is not a column from 1 to 7</source>
+        <translation>vantrel: --moves: %1手目の &apos;%2&apos; は1から7の列ではありません</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1 is in column %2, which is full</source>
+        <translation>vantrel: --moves: %1手目の列 %2 はすでに満杯です</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
+        <translation>vantrel: --moves: %1手目 (列 %2) は、4つ並んで対局が終わった後の手です</translation>
     </message>
 </context>
 <context>
@@ -177,10 +201,6 @@ A で各列の行き着く結果を表示します。右ボタン、メニュー
         <translation>結果を表示</translation>
     </message>
     <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
-        <translation>1から7のキーでその列にコマを落とします。Ctrl+Z で1手戻します。H でヒントを表示します。A で各列の行き着く結果を表示します。</translation>
-    </message>
-    <message>
         <source>Wins in 1 move</source>
         <translation>1手で勝ち</translation>
     </message>
@@ -219,6 +239,48 @@ A で各列の行き着く結果を表示します。右ボタン、メニュー
     <message>
         <source>Outcome not known yet</source>
         <translation>結果はまだ不明</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>手順をコピー</translation>
+    </message>
+    <message>
+        <source>Show Threats</source>
+        <translation>脅威を表示</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves.</source>
+        <translation>1から7のキーでその列にコマを落とします。Ctrl+Z で1手戻し、Ctrl+Y でやり直します。H でヒントを表示します。A で各列の行き着く結果を表示します。T で脅威を表示します。Ctrl+C で手順をコピーします。</translation>
+    </message>
+    <message>
+        <source>1 move replayed.</source>
+        <translation>1手やり直しました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves replayed.</source>
+        <translation>
+            <numerusform>%n手やり直しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves copied.</source>
+        <translation>手順をコピーしました。</translation>
+    </message>
+    <message>
+        <source>Both complete four here</source>
+        <translation>ここで両者とも4つ並びます</translation>
+    </message>
+    <message>
+        <source>Red completes four here</source>
+        <translation>ここで赤が4つ並びます</translation>
+    </message>
+    <message>
+        <source>Blue completes four here</source>
+        <translation>ここで青が4つ並びます</translation>
     </message>
 </context>
 <context>

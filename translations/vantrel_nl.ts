@@ -32,7 +32,7 @@
         <translation>vantrel: Qt-optie &apos;%1&apos; schrijf je met een spatie: &apos;%2 %3&apos;</translation>
     </message>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+        <source>Usage: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 
 Options:
@@ -41,16 +41,20 @@ Options:
   --computer[=LEVEL]  Play against the computer, which plays blue.
                       LEVEL is easy, medium (the default) or hard;
                       hard plays perfectly.
+  --moves=MOVES       Start from the position these moves reach: the
+                      columns played, 1 to 7, in order, as in 4453.
+                      Against the computer you play the side to move.
 
 Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
 are accepted too.
 
 Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
-each column leads to. The right button, the Menu key or Shift+F10
-opens a menu with all three.
+Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
+Ctrl+C copies the moves; H shows a hint; A shows what each column
+leads to; T shows the threats. The right button, the Menu key or
+Shift+F10 opens a menu with all of them.
 </source>
-        <translation>Gebruik: vantrel [--computer[=LEVEL]] [Qt-opties]
+        <translation>Gebruik: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt-opties]
 Bordspel: laat om de beurt schijven vallen en zet als eerste vier op één lijn.
 
 Opties:
@@ -59,15 +63,35 @@ Opties:
   --computer[=LEVEL]  Tegen de computer spelen, die met blauw speelt.
                       LEVEL is easy, medium (standaard) of hard;
                       hard speelt foutloos.
+  --moves=MOVES       Beginnen bij de stelling waartoe deze zetten leiden: de
+                      gespeelde kolommen, 1 t/m 7, op volgorde, zoals 4453.
+                      Tegen de computer speelt u de kant die aan zet is.
 
 Ook de eigen opties van Qt, zoals -platform NAME, -style NAME en -reverse,
 worden geaccepteerd.
 
 Spelen: klik op een vakje, of druk op 1 t/m 7, om een schijf in die kolom te
-laten vallen. Ctrl+Z of Backspace neemt een zet terug; H toont een tip; A toont
-waar elke kolom toe leidt. De rechtermuisknop, de menutoets of Shift+F10 opent
-een menu met alle drie.
+laten vallen. Ctrl+Z of Backspace neemt een zet terug en Ctrl+Y speelt hem
+opnieuw; Ctrl+C kopieert de zetten; H toont een tip; A toont waar elke kolom
+toe leidt; T toont de dreigingen. De rechtermuisknop, de menutoets of Shift+F10
+opent een menu met al deze opdrachten.
 </translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is one more than the board&apos;s %3 holes</source>
+        <translation>vantrel: --moves: zet %1, &apos;%2&apos;, is er één meer dan de %3 vakjes van het bord</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is not a column from 1 to 7</source>
+        <translation>vantrel: --moves: zet %1, &apos;%2&apos;, is geen kolom van 1 t/m 7</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1 is in column %2, which is full</source>
+        <translation>vantrel: --moves: zet %1 is in kolom %2, die vol is</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
+        <translation>vantrel: --moves: zet %1, in kolom %2, komt nadat vier op een rij het spel beëindigde</translation>
     </message>
 </context>
 <context>
@@ -179,10 +203,6 @@ een menu met alle drie.
         <translation>Uitkomsten tonen</translation>
     </message>
     <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
-        <translation>De toetsen 1 tot en met 7 laten een schijf in die kolom vallen; Ctrl+Z neemt een zet terug; H toont een tip; A toont waar elke kolom toe leidt.</translation>
-    </message>
-    <message>
         <source>Wins in 1 move</source>
         <translation>Wint in 1 zet</translation>
     </message>
@@ -223,6 +243,49 @@ een menu met alle drie.
     <message>
         <source>Outcome not known yet</source>
         <translation>Uitkomst nog niet bekend</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Zetten kopiëren</translation>
+    </message>
+    <message>
+        <source>Show Threats</source>
+        <translation>Dreigingen tonen</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves.</source>
+        <translation>De toetsen 1 tot en met 7 laten een schijf in die kolom vallen; Ctrl+Z neemt een zet terug en Ctrl+Y speelt hem opnieuw; H toont een tip; A toont waar elke kolom toe leidt; T toont de dreigingen; Ctrl+C kopieert de zetten.</translation>
+    </message>
+    <message>
+        <source>1 move replayed.</source>
+        <translation>1 zet opnieuw gespeeld.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves replayed.</source>
+        <translation>
+            <numerusform>%n zet opnieuw gespeeld.</numerusform>
+            <numerusform>%n zetten opnieuw gespeeld.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves copied.</source>
+        <translation>Zetten gekopieerd.</translation>
+    </message>
+    <message>
+        <source>Both complete four here</source>
+        <translation>Hier maken beide er vier op een rij</translation>
+    </message>
+    <message>
+        <source>Red completes four here</source>
+        <translation>Hier maakt rood er vier op een rij</translation>
+    </message>
+    <message>
+        <source>Blue completes four here</source>
+        <translation>Hier maakt blauw er vier op een rij</translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,7 @@
         <translation>vantrel: opcję Qt &apos;%1&apos; zapisuje się ze spacją: &apos;%2 %3&apos;</translation>
     </message>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+        <source>Usage: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 
 Options:
@@ -41,16 +41,20 @@ Options:
   --computer[=LEVEL]  Play against the computer, which plays blue.
                       LEVEL is easy, medium (the default) or hard;
                       hard plays perfectly.
+  --moves=MOVES       Start from the position these moves reach: the
+                      columns played, 1 to 7, in order, as in 4453.
+                      Against the computer you play the side to move.
 
 Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
 are accepted too.
 
 Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
-each column leads to. The right button, the Menu key or Shift+F10
-opens a menu with all three.
+Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
+Ctrl+C copies the moves; H shows a hint; A shows what each column
+leads to; T shows the threats. The right button, the Menu key or
+Shift+F10 opens a menu with all of them.
 </source>
-        <translation>Użycie: vantrel [--computer[=LEVEL]] [opcje Qt]
+        <translation>Użycie: vantrel [--computer[=LEVEL]] [--moves=MOVES] [opcje Qt]
 Gra planszowa: wrzucaj na zmianę żetony i jako pierwszy ułóż cztery w linii.
 
 Opcje:
@@ -59,15 +63,35 @@ Opcje:
   --computer[=LEVEL]  Gra z komputerem, który gra niebieskimi.
                       LEVEL to easy, medium (domyślnie) lub hard;
                       hard gra bezbłędnie.
+  --moves=MOVES       Zaczyna od pozycji, do której prowadzą te ruchy:
+                      zagrane kolumny, od 1 do 7, po kolei, np. 4453.
+                      Z komputerem grasz stroną, która ma ruch.
 
 Akceptowane są też własne opcje Qt, takie jak -platform NAME, -style NAME
 i -reverse.
 
 Jak grać: kliknij pole lub naciśnij klawisz od 1 do 7, aby wrzucić żeton do tej
-kolumny. Ctrl+Z lub Backspace cofa ruch; H pokazuje podpowiedź; A pokazuje,
-do czego prowadzi każda kolumna. Prawy przycisk myszy, klawisz Menu lub
-Shift+F10 otwiera menu ze wszystkimi trzema opcjami.
+kolumny. Ctrl+Z lub Backspace cofa ruch, a Ctrl+Y go ponawia; Ctrl+C kopiuje
+ruchy; H pokazuje podpowiedź; A pokazuje, do czego prowadzi każda kolumna;
+T pokazuje groźby. Prawy przycisk myszy, klawisz Menu lub Shift+F10 otwiera
+menu ze wszystkimi tymi poleceniami.
 </translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is one more than the board&apos;s %3 holes</source>
+        <translation>vantrel: --moves: ruch %1, &apos;%2&apos;, to o jeden więcej niż %3 pola planszy</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is not a column from 1 to 7</source>
+        <translation>vantrel: --moves: ruch %1, &apos;%2&apos;, nie jest kolumną od 1 do 7</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1 is in column %2, which is full</source>
+        <translation>vantrel: --moves: ruch %1 jest w kolumnie %2, która jest pełna</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
+        <translation>vantrel: --moves: ruch %1, w kolumnie %2, następuje po końcu gry przez cztery w linii</translation>
     </message>
 </context>
 <context>
@@ -181,10 +205,6 @@ Shift+F10 otwiera menu ze wszystkimi trzema opcjami.
         <translation>Pokaż wyniki</translation>
     </message>
     <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
-        <translation>Klawisze od 1 do 7 wrzucają żeton do odpowiedniej kolumny; Ctrl+Z cofa ruch; H pokazuje podpowiedź; A pokazuje, do czego prowadzi każda kolumna.</translation>
-    </message>
-    <message>
         <source>Wins in 1 move</source>
         <translation>Wygrywa w 1 ruchu</translation>
     </message>
@@ -227,6 +247,50 @@ Shift+F10 otwiera menu ze wszystkimi trzema opcjami.
     <message>
         <source>Outcome not known yet</source>
         <translation>Wynik jeszcze nieznany</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Kopiuj ruchy</translation>
+    </message>
+    <message>
+        <source>Show Threats</source>
+        <translation>Pokaż groźby</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves.</source>
+        <translation>Klawisze od 1 do 7 wrzucają żeton do odpowiedniej kolumny; Ctrl+Z cofa ruch, a Ctrl+Y go ponawia; H pokazuje podpowiedź; A pokazuje, do czego prowadzi każda kolumna; T pokazuje groźby; Ctrl+C kopiuje ruchy.</translation>
+    </message>
+    <message>
+        <source>1 move replayed.</source>
+        <translation>Ponowiono 1 ruch.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves replayed.</source>
+        <translation>
+            <numerusform>Ponowiono %n ruch.</numerusform>
+            <numerusform>Ponowiono %n ruchy.</numerusform>
+            <numerusform>Ponowiono %n ruchów.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves copied.</source>
+        <translation>Skopiowano ruchy.</translation>
+    </message>
+    <message>
+        <source>Both complete four here</source>
+        <translation>Tu obaj ułożyliby cztery w linii</translation>
+    </message>
+    <message>
+        <source>Red completes four here</source>
+        <translation>Tu czerwony ułożyłby cztery w linii</translation>
+    </message>
+    <message>
+        <source>Blue completes four here</source>
+        <translation>Tu niebieski ułożyłby cztery w linii</translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,7 @@
         <translation>vantrel: a opção do Qt &apos;%1&apos; se escreve com um espaço: &apos;%2 %3&apos;</translation>
     </message>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+        <source>Usage: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 
 Options:
@@ -41,16 +41,20 @@ Options:
   --computer[=LEVEL]  Play against the computer, which plays blue.
                       LEVEL is easy, medium (the default) or hard;
                       hard plays perfectly.
+  --moves=MOVES       Start from the position these moves reach: the
+                      columns played, 1 to 7, in order, as in 4453.
+                      Against the computer you play the side to move.
 
 Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
 are accepted too.
 
 Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
-each column leads to. The right button, the Menu key or Shift+F10
-opens a menu with all three.
+Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
+Ctrl+C copies the moves; H shows a hint; A shows what each column
+leads to; T shows the threats. The right button, the Menu key or
+Shift+F10 opens a menu with all of them.
 </source>
-        <translation>Uso: vantrel [--computer[=LEVEL]] [opções do Qt]
+        <translation>Uso: vantrel [--computer[=LEVEL]] [--moves=MOVES] [opções do Qt]
 Um jogo de tabuleiro: solte peças em turnos e seja o primeiro a alinhar quatro.
 
 Opções:
@@ -59,15 +63,35 @@ Opções:
   --computer[=LEVEL]  Joga contra o computador, que joga com as azuis.
                       LEVEL é easy, medium (o padrão) ou hard;
                       hard joga com perfeição.
+  --moves=MOVES       Começa na posição a que estas jogadas levam: as
+                      colunas jogadas, de 1 a 7, em ordem, como 4453.
+                      Contra o computador, você joga com o lado da vez.
 
 As opções do próprio Qt, como -platform NAME, -style NAME e -reverse,
 também são aceitas.
 
 Como jogar: clique em uma casa, ou pressione de 1 a 7, para soltar uma peça
-nessa coluna. Ctrl+Z ou Backspace desfaz uma jogada; H mostra uma dica; A
-mostra aonde cada coluna leva. O botão direito, a tecla Menu ou Shift+F10 abre
-um menu com as três opções.
+nessa coluna. Ctrl+Z ou Backspace desfaz uma jogada e Ctrl+Y a refaz; Ctrl+C
+copia as jogadas; H mostra uma dica; A mostra aonde cada coluna leva; T mostra
+as ameaças. O botão direito, a tecla Menu ou Shift+F10 abre um menu com todas
+essas opções.
 </translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is one more than the board&apos;s %3 holes</source>
+        <translation>vantrel: --moves: a jogada %1, &apos;%2&apos;, é uma a mais que as %3 casas do tabuleiro</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is not a column from 1 to 7</source>
+        <translation>vantrel: --moves: a jogada %1, &apos;%2&apos;, não é uma coluna de 1 a 7</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1 is in column %2, which is full</source>
+        <translation>vantrel: --moves: a jogada %1 é na coluna %2, que está cheia</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
+        <translation>vantrel: --moves: a jogada %1, na coluna %2, vem depois que quatro em linha encerraram a partida</translation>
     </message>
 </context>
 <context>
@@ -179,10 +203,6 @@ um menu com as três opções.
         <translation>Mostrar desfechos</translation>
     </message>
     <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
-        <translation>As teclas de 1 a 7 soltam uma peça na coluna correspondente; Ctrl+Z desfaz uma jogada; H mostra uma dica; A mostra aonde cada coluna leva.</translation>
-    </message>
-    <message>
         <source>Wins in 1 move</source>
         <translation>Vence em 1 jogada</translation>
     </message>
@@ -223,6 +243,49 @@ um menu com as três opções.
     <message>
         <source>Outcome not known yet</source>
         <translation>Desfecho ainda desconhecido</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Copiar jogadas</translation>
+    </message>
+    <message>
+        <source>Show Threats</source>
+        <translation>Mostrar ameaças</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves.</source>
+        <translation>As teclas de 1 a 7 soltam uma peça na coluna correspondente; Ctrl+Z desfaz uma jogada e Ctrl+Y a refaz; H mostra uma dica; A mostra aonde cada coluna leva; T mostra as ameaças; Ctrl+C copia as jogadas.</translation>
+    </message>
+    <message>
+        <source>1 move replayed.</source>
+        <translation>1 jogada refeita.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves replayed.</source>
+        <translation>
+            <numerusform>%n jogada refeita.</numerusform>
+            <numerusform>%n jogadas refeitas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves copied.</source>
+        <translation>Jogadas copiadas.</translation>
+    </message>
+    <message>
+        <source>Both complete four here</source>
+        <translation>Aqui os dois completam quatro</translation>
+    </message>
+    <message>
+        <source>Red completes four here</source>
+        <translation>Aqui o vermelho completa quatro</translation>
+    </message>
+    <message>
+        <source>Blue completes four here</source>
+        <translation>Aqui o azul completa quatro</translation>
     </message>
 </context>
 <context>

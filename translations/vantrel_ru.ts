@@ -32,7 +32,7 @@
         <translation>vantrel: параметр Qt &apos;%1&apos; пишется через пробел: &apos;%2 %3&apos;</translation>
     </message>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+        <source>Usage: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 
 Options:
@@ -41,16 +41,20 @@ Options:
   --computer[=LEVEL]  Play against the computer, which plays blue.
                       LEVEL is easy, medium (the default) or hard;
                       hard plays perfectly.
+  --moves=MOVES       Start from the position these moves reach: the
+                      columns played, 1 to 7, in order, as in 4453.
+                      Against the computer you play the side to move.
 
 Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
 are accepted too.
 
 Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
-each column leads to. The right button, the Menu key or Shift+F10
-opens a menu with all three.
+Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
+Ctrl+C copies the moves; H shows a hint; A shows what each column
+leads to; T shows the threats. The right button, the Menu key or
+Shift+F10 opens a menu with all of them.
 </source>
-        <translation>Использование: vantrel [--computer[=LEVEL]] [параметры Qt]
+        <translation>Использование: vantrel [--computer[=LEVEL]] [--moves=MOVES] [параметры Qt]
 Настольная игра: бросайте фишки по очереди и первым выстройте четыре в линию.
 
 Параметры:
@@ -59,15 +63,35 @@ opens a menu with all three.
   --computer[=LEVEL]  Играть против компьютера, который играет синими.
                       LEVEL — easy, medium (по умолчанию) или hard;
                       на уровне hard компьютер играет безошибочно.
+  --moves=MOVES       Начать с позиции, к которой ведут эти ходы: номера
+                      сыгранных столбцов от 1 до 7 по порядку, например 4453.
+                      Против компьютера вы играете за сторону, чей ход.
 
 Также принимаются собственные параметры Qt, например -platform NAME,
 -style NAME и -reverse.
 
 Игра: щёлкните по ячейке или нажмите клавишу от 1 до 7, чтобы бросить фишку
-в этот столбец. Ctrl+Z или Backspace отменяет ход; H показывает подсказку;
-A показывает, к чему ведёт каждый столбец. Правая кнопка мыши, клавиша Menu
-или Shift+F10 вызывают меню со всеми тремя командами.
+в этот столбец. Ctrl+Z или Backspace отменяет ход, Ctrl+Y повторяет его;
+Ctrl+C копирует ходы; H показывает подсказку; A показывает, к чему ведёт
+каждый столбец; T показывает угрозы. Правая кнопка мыши, клавиша Menu или
+Shift+F10 вызывают меню со всеми этими командами.
 </translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is one more than the board&apos;s %3 holes</source>
+        <translation>vantrel: --moves: ход %1, &apos;%2&apos;, на один больше, чем %3 ячейки доски</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is not a column from 1 to 7</source>
+        <translation>vantrel: --moves: ход %1, &apos;%2&apos;, не является столбцом от 1 до 7</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1 is in column %2, which is full</source>
+        <translation>vantrel: --moves: ход %1 в столбец %2, который заполнен</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
+        <translation>vantrel: --moves: ход %1, в столбец %2, сделан после того, как четыре в линию завершили игру</translation>
     </message>
 </context>
 <context>
@@ -181,10 +205,6 @@ A показывает, к чему ведёт каждый столбец. Пр
         <translation>Показать исходы</translation>
     </message>
     <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
-        <translation>Клавиши от 1 до 7 бросают фишку в соответствующий столбец; Ctrl+Z отменяет ход; H показывает подсказку; A показывает, к чему ведёт каждый столбец.</translation>
-    </message>
-    <message>
         <source>Wins in 1 move</source>
         <translation>Победа за 1 ход</translation>
     </message>
@@ -227,6 +247,50 @@ A показывает, к чему ведёт каждый столбец. Пр
     <message>
         <source>Outcome not known yet</source>
         <translation>Исход пока неизвестен</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Копировать ходы</translation>
+    </message>
+    <message>
+        <source>Show Threats</source>
+        <translation>Показать угрозы</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves.</source>
+        <translation>Клавиши от 1 до 7 бросают фишку в соответствующий столбец; Ctrl+Z отменяет ход, Ctrl+Y повторяет его; H показывает подсказку; A показывает, к чему ведёт каждый столбец; T показывает угрозы; Ctrl+C копирует ходы.</translation>
+    </message>
+    <message>
+        <source>1 move replayed.</source>
+        <translation>Повторён 1 ход.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves replayed.</source>
+        <translation>
+            <numerusform>Повторён %n ход.</numerusform>
+            <numerusform>Повторено %n хода.</numerusform>
+            <numerusform>Повторено %n ходов.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves copied.</source>
+        <translation>Ходы скопированы.</translation>
+    </message>
+    <message>
+        <source>Both complete four here</source>
+        <translation>Здесь четыре в линию получают оба</translation>
+    </message>
+    <message>
+        <source>Red completes four here</source>
+        <translation>Здесь четыре в линию получает красный</translation>
+    </message>
+    <message>
+        <source>Blue completes four here</source>
+        <translation>Здесь четыре в линию получает синий</translation>
     </message>
 </context>
 <context>

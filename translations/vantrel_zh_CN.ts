@@ -32,7 +32,7 @@
         <translation>vantrel: Qt 选项 &apos;%1&apos; 的值应以空格分隔：&apos;%2 %3&apos;</translation>
     </message>
     <message>
-        <source>Usage: vantrel [--computer[=LEVEL]] [Qt options]
+        <source>Usage: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt options]
 A board game: drop discs in turn and be the first to line up four.
 
 Options:
@@ -41,16 +41,20 @@ Options:
   --computer[=LEVEL]  Play against the computer, which plays blue.
                       LEVEL is easy, medium (the default) or hard;
                       hard plays perfectly.
+  --moves=MOVES       Start from the position these moves reach: the
+                      columns played, 1 to 7, in order, as in 4453.
+                      Against the computer you play the side to move.
 
 Qt&apos;s own options, such as -platform NAME, -style NAME and -reverse,
 are accepted too.
 
 Playing: click a hole, or press 1 to 7, to drop a disc in that column.
-Ctrl+Z or Backspace takes a move back; H shows a hint; A shows what
-each column leads to. The right button, the Menu key or Shift+F10
-opens a menu with all three.
+Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
+Ctrl+C copies the moves; H shows a hint; A shows what each column
+leads to; T shows the threats. The right button, the Menu key or
+Shift+F10 opens a menu with all of them.
 </source>
-        <translation>用法：vantrel [--computer[=LEVEL]] [Qt 选项]
+        <translation>用法：vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt 选项]
 一款棋盘游戏：双方轮流投下棋子，率先将四枚棋子连成一线者获胜。
 
 选项：
@@ -59,14 +63,34 @@ opens a menu with all three.
   --computer[=LEVEL]  与电脑对战，电脑执蓝子。
                       LEVEL 可为 easy、medium（默认）或 hard；
                       hard 级别下电脑不会失误。
+  --moves=MOVES       从这些着法到达的局面开始：按顺序写出所下的列，
+                      取 1 到 7，例如 4453。
+                      与电脑对战时，由你执轮到走棋的一方。
 
 也接受 Qt 自身的选项，例如 -platform NAME、-style NAME
 和 -reverse。
 
 玩法：点击一个格子，或按 1 到 7 键，即可将棋子投入该列。Ctrl+Z 或
-Backspace 撤销一步；H 显示提示；A 显示每一列的结局。鼠标右键、菜单键
-或 Shift+F10 可打开包含这三项的菜单。
+Backspace 撤销一步，Ctrl+Y 重做；Ctrl+C 复制着法；H 显示提示；
+A 显示每一列的结局；T 显示威胁。鼠标右键、菜单键或 Shift+F10
+可打开包含所有这些命令的菜单。
 </translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is one more than the board&apos;s %3 holes</source>
+        <translation>vantrel: --moves: 第 %1 步 &apos;%2&apos; 超出了棋盘的 %3 个格子</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, &apos;%2&apos;, is not a column from 1 to 7</source>
+        <translation>vantrel: --moves: 第 %1 步 &apos;%2&apos; 不是 1 到 7 的列</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1 is in column %2, which is full</source>
+        <translation>vantrel: --moves: 第 %1 步下在第 %2 列，该列已满</translation>
+    </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
+        <translation>vantrel: --moves: 第 %1 步（第 %2 列）在四子连线结束对局之后</translation>
     </message>
 </context>
 <context>
@@ -176,10 +200,6 @@ Backspace 撤销一步；H 显示提示；A 显示每一列的结局。鼠标右
         <translation>显示结局</translation>
     </message>
     <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back; H shows a hint; A shows what each column leads to.</source>
-        <translation>按 1 到 7 键将棋子投入相应的列；按 Ctrl+Z 撤销一步；按 H 显示提示；按 A 显示每一列的结局。</translation>
-    </message>
-    <message>
         <source>Wins in 1 move</source>
         <translation>1 步获胜</translation>
     </message>
@@ -218,6 +238,48 @@ Backspace 撤销一步；H 显示提示；A 显示每一列的结局。鼠标右
     <message>
         <source>Outcome not known yet</source>
         <translation>结局尚未知晓</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>复制着法</translation>
+    </message>
+    <message>
+        <source>Show Threats</source>
+        <translation>显示威胁</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves.</source>
+        <translation>按 1 到 7 键将棋子投入相应的列；按 Ctrl+Z 撤销一步，按 Ctrl+Y 重做；按 H 显示提示；按 A 显示每一列的结局；按 T 显示威胁；按 Ctrl+C 复制着法。</translation>
+    </message>
+    <message>
+        <source>1 move replayed.</source>
+        <translation>已重做1步。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves replayed.</source>
+        <translation>
+            <numerusform>已重做%n步。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves copied.</source>
+        <translation>着法已复制。</translation>
+    </message>
+    <message>
+        <source>Both complete four here</source>
+        <translation>双方在此都能连成四子</translation>
+    </message>
+    <message>
+        <source>Red completes four here</source>
+        <translation>红方在此连成四子</translation>
+    </message>
+    <message>
+        <source>Blue completes four here</source>
+        <translation>蓝方在此连成四子</translation>
     </message>
 </context>
 <context>
