@@ -80,6 +80,8 @@ std::string scoreFault(int score, int least, int most, const std::string& positi
            + " to " + std::to_string(most) + ")";
 }
 
+constexpr const char* ColumnBeyondTheBoard = "its column is beyond the board";
+
 // What is wrong with an entry, or nothing: at start-up only what costs no
 // more than reading the word (the key and score in range).
 std::string faultOf(const Book::Entry& e, bool all)
@@ -132,7 +134,7 @@ std::size_t Book::check(std::span<const std::uint8_t> bytes, Checks checks)
         const Entry e = unpack(word);
         std::string fault;
         if (e.choice.column >= Width)
-            fault = "its column is beyond the board";
+            fault = ColumnBeyondTheBoard;
         else if (i > 0 && e.key <= previous >> KeyShift)
             fault = "its key is not greater than the one before";
         else
@@ -144,6 +146,13 @@ std::size_t Book::check(std::span<const std::uint8_t> bytes, Checks checks)
         previous = word;
     }
     return count;
+}
+
+std::string Book::entryFault(const Entry& entry)
+{
+    if (entry.choice.column < 0 || entry.choice.column >= Width)
+        return ColumnBeyondTheBoard;
+    return faultOf(entry, true);
 }
 
 Book Book::fromBytes(std::span<const std::uint8_t> bytes)

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace engine {
@@ -55,6 +56,10 @@ public:
     static Book viewOf(std::span<const std::uint8_t> bytes);
     // Entries in any order, each key once.
     static Book fromEntries(std::vector<Entry> entries);
+    // What is wrong with an entry, as fromBytes checks each one; empty when
+    // nothing is. For entries that come from elsewhere than a book's bytes,
+    // such as a long search's record of its choices.
+    static std::string entryFault(const Entry& entry);
     std::vector<std::uint8_t> toBytes() const;
 
     // Perfect play's choice in this position, with the column as seen from

@@ -151,9 +151,9 @@ std::string firstInconsistency(const Book& book, int depth)
         if (!expected)
             return "the entry of key " + std::to_string(e.key) + " has a child the book lacks";
         if (expected->column != e.choice.column || expected->score != e.choice.score)
-            return "the entry of key " + std::to_string(e.key) + " says column " + std::to_string(e.choice.column)
+            return "the entry of key " + std::to_string(e.key) + " says column " + std::to_string(e.choice.column + 1)
                    + " and score " + std::to_string(e.choice.score) + "; its children give column "
-                   + std::to_string(expected->column) + " and score " + std::to_string(expected->score);
+                   + std::to_string(expected->column + 1) + " and score " + std::to_string(expected->score);
     }
     return {};
 }

@@ -2,11 +2,14 @@
 #include "support/process.h"
 
 #include "engine/book.h"
+#include "tools/engine/bookfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <random>
@@ -55,6 +58,10 @@ std::vector<Book::Entry> layerEntries()
 
 const QString shippedLines = VANTREL_DATA_DIR "/book/lines-12.book";
 
+// The 1-disc layer's work file, as book writes it: its four positions'
+// keys in order, each with its column (0 to 6) and score.
+const QByteArray layer1Work = "1 3 2\n128 2 1\n16384 3 0\n2097152 3 -1\n";
+
 // Damage a book can come with, each in an entry that is the only one.
 // No game reaches the first: in the outer columns, the side to move's
 // discs lie on the other side's; the second has 13 discs, which cannot
@@ -86,6 +93,11 @@ private slots:
     void mergeReplacesAnOutputOnlyWhenForced();
     void verifyRefusesADamagedBook_data();
     void verifyRefusesADamagedBook();
+    void aDamagedWorkFileIsRefused_data();
+    void aDamagedWorkFileIsRefused();
+    void aLineCutShortIsWrittenAgainWhole();
+    void filesThatAreNoRegularFilesAreRefused_data();
+    void filesThatAreNoRegularFilesAreRefused();
 
 private:
     Run runTool(const QStringList& arguments) const
@@ -144,21 +156,26 @@ void TestEngineBooks::partsCutAnyWayMergeToTheShippedBook()
 void TestEngineBooks::mergeRefusesWhatItCannotUse_data()
 {
     QTest::addColumn<QString>("damage");
-    QTest::addColumn<int>("status");
     QTest::addColumn<QString>("fault");
-    QTest::newRow("a part with a position no game reaches") << "impossible part" << 2 << "PART: " + path("part-2.book")
-                                                                                           + ": an opening book whose entry";
-    QTest::newRow("a part with a score out of range") << "score in a part" << 2 << "its score 16 is not one";
-    QTest::newRow("a missing --lines file") << "missing lines" << 2 << "--lines: cannot read";
-    QTest::newRow("damaged lines") << "damaged lines" << 2 << "--lines: " + path("lines.book");
-    QTest::newRow("a position left out") << "position left out" << 1 << "exactly once";
-    QTest::newRow("a part of another layer") << "another layer" << 1 << "without 8 discs";
+    QTest::newRow("a part with a position no game reaches") << "impossible part" << "PART: " + path("part-2.book")
+                                                                                      + ": an opening book whose entry";
+    QTest::newRow("a part with a score out of range") << "score in a part" << "its score 16 is not one";
+    QTest::newRow("a missing --lines file") << "missing lines" << "--lines: cannot read";
+    QTest::newRow("damaged lines") << "damaged lines" << "--lines: " + path("lines.book");
+    QTest::newRow("a position left out") << "position left out"
+                                         << "PART: no part holds 1 of the 91295 positions with 8 discs: a part is "
+                                            "missing after " + path("part-2.book");
+    QTest::newRow("a part of another layer")
+        << "another layer" << "PART: " + path("part-2.book") + " holds a position with 13 discs, not 8";
+    QTest::newRow("a part given twice") << "part twice" << "PART: " + path("part-1.book") + " is given twice";
+    QTest::newRow("parts that overlap") << "overlap" << "PART: " + path("part-1.book") + " and " + path("part-2.book")
+                                                              + " both hold the position of key";
 }
 
+// Each refused before anything is written, with status 2.
 void TestEngineBooks::mergeRefusesWhatItCannotUse()
 {
     QFETCH(QString, damage);
-    QFETCH(int, status);
     QFETCH(QString, fault);
     std::vector<Book::Entry> layer = layerEntries();
     QString lines = shippedLines;
@@ -170,14 +187,18 @@ void TestEngineBooks::mergeRefusesWhatItCannotUse()
         layer.pop_back();
     else if (damage == "another layer")
         layer.push_back({ engine::Position("1757733222577").canonicalKey(), { 3, 0 } });
+    else if (damage == "overlap")
+        layer.push_back(layer.front());
     else if (damage == "missing lines")
         lines = path("no-such.book");
     else if (damage == "damaged lines")
         write(lines = path("lines.book"), bytesOf({ impossiblePosition() }));
-    const QStringList parts = writeParts(layer, { layer.size() / 2, layer.size() - layer.size() / 2 });
+    QStringList parts = writeParts(layer, { layer.size() / 2, layer.size() - layer.size() / 2 });
+    if (damage == "part twice")
+        parts.push_back(parts.front());
     QFile::remove(path("merged.book"));
     const Run r = runTool(QStringList{ "merge", "--lines", lines, "--output", path("merged.book") } + parts);
-    QCOMPARE(r.status, status);
+    QCOMPARE(r.status, 2);
     QVERIFY2(r.errorOutput.contains(fault), qPrintable(r.errorOutput));
     QVERIFY(!QFile::exists(path("merged.book")));
 }
@@ -202,26 +223,127 @@ void TestEngineBooks::verifyRefusesADamagedBook_data()
     QTest::addColumn<Book::Entry>("damaged");
     QTest::addColumn<QString>("fault");
     QTest::newRow("a position no game reaches") << impossiblePosition()
-                                                << "is wrong: no game reaches it";
+                                                << "ENTRY is wrong: no game reaches it";
     QTest::newRow("a score out of range") << scoreOutOfRange()
-                                          << "is wrong: its score 16 is not one a position with 13 discs can have (-14 to 15)";
+                                          << "ENTRY is wrong: its score 16 is not one a position with 13 discs can have (-14 to 15)";
+    // The empty board scores 1, not 2: the first player wins with the last disc.
+    const Book::Entry start{ engine::Position().canonicalKey(), { 3, 2 } };
+    QTest::newRow("a score its children do not give")
+        << start
+        << QStringLiteral("the entry of key %1 says column 4 and score 2; its children give column 4 and score 1")
+               .arg(start.key);
 }
 
-// The damaged entry among the shipped book's: verify once took an
-// impossible last entry for the end of a complete layer and called the
-// book consistent.
+// The damaged entry among the shipped book's, in place of the entry of the
+// same position: verify once took an impossible last entry for the end of a
+// complete layer and called the book consistent.
 void TestEngineBooks::verifyRefusesADamagedBook()
 {
     QFETCH(Book::Entry, damaged);
     QFETCH(QString, fault);
     std::vector<Book::Entry> entries = bookIn(VANTREL_DATA_DIR "/engine.book").entries();
+    std::erase_if(entries, [&](const Book::Entry& e) { return e.key == damaged.key; });
     const auto before = std::count_if(entries.begin(), entries.end(), [&](const Book::Entry& e) { return e.key < damaged.key; });
     entries.push_back(damaged);
     write(path("damaged.book"), bytesOf(entries));
     const Run r = runTool({ "verify", "--book", path("damaged.book"), "--sample", "0" });
     QCOMPARE(r.status, 1);
-    const QString entry = QStringLiteral("entry %1 of %2 (key %3) ").arg(before + 1).arg(entries.size()).arg(damaged.key);
-    QVERIFY2(r.output.contains(entry + fault), qPrintable(r.output));
+    const QString entry = QStringLiteral("entry %1 of %2 (key %3)").arg(before + 1).arg(entries.size()).arg(damaged.key);
+    QVERIFY2(r.output.contains(fault.replace("ENTRY", entry)), qPrintable(r.output));
+}
+
+void TestEngineBooks::aDamagedWorkFileIsRefused_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<QByteArray>("work");
+    QTest::addColumn<QString>("fault"); // after "--work: FILE, "
+    const QStringList layer1{ "book", "--depth", "1" };
+    QTest::newRow("garbage") << layer1 << layer1Work + "garbage\n"
+                             << "line 5 \"garbage\": it is not \"key column score\", whole numbers";
+    QTest::newRow("a column off the board") << layer1 << "9 9 9\n" + layer1Work
+                                            << "line 1 \"9 9 9\": its column is beyond the board";
+    QTest::newRow("a score the layer before disproves") << layer1 << QByteArray("128 2 9\n")
+                                                        << "line 1 \"128 2 9\": its score 9 is outside what the book "
+                                                           "of the layers before proves, 1 to 1";
+    QTest::newRow("a mirror image's key") << layer1 << QByteArray("268435456 3 -1\n")
+                                          << "line 1 \"268435456 3 -1\": its key is not the position's canonical one";
+    QTest::newRow("a position given two choices") << layer1 << QByteArray("1 3 2\n1 3 1\n")
+                                                  << "line 2 \"1 3 1\": line 1 gives its position another choice";
+    QTest::newRow("another depth's") << QStringList{ "book", "--depth", "2" } << layer1Work
+                                     << "line 1 \"1 3 2\": its position has 1 discs, not 2";
+    QTest::newRow("another part's") << layer1 + QStringList{ "--shard", "2/2" } << layer1Work
+                                    << "line 1 \"1 3 2\": its position is not in part 2/2";
+    QTest::newRow("a last line that is no line cut short") << layer1 << layer1Work + "text"
+                                                           << "line 5 \"text\": the last line, without its newline";
+    QTest::newRow("lines: discs wrong") << QStringList{ "lines", "--depth", "2" } << QByteArray("1 3 2 5\n")
+                                        << "line 1 \"1 3 2 5\": it says 5 discs; its position has 1";
+}
+
+// Refused before any search, the work file left as it was: a resumed part
+// once took any line that read as three numbers for a choice made.
+void TestEngineBooks::aDamagedWorkFileIsRefused()
+{
+    QFETCH(QStringList, command);
+    QFETCH(QByteArray, work);
+    QFETCH(QString, fault);
+    write(path("damaged.work"), work);
+    QFile::remove(path("out.book"));
+    const Run r = runTool(command + QStringList{ "--threads", "1", "--table-mib", "1", "--output", path("out.book"),
+                                                 "--work", path("damaged.work") });
+    QCOMPARE(r.status, 2);
+    QVERIFY2(r.errorOutput.contains("--work: " + path("damaged.work") + ", " + fault), qPrintable(r.errorOutput));
+    QVERIFY2(!r.errorOutput.contains("to search"), qPrintable(r.errorOutput));
+    QCOMPARE(contentsOf(path("damaged.work")), work);
+    QVERIFY(!QFile::exists(path("out.book")));
+}
+
+// The line cut short goes, and is written again whole: resuming a second
+// time reads every line as it is.
+void TestEngineBooks::aLineCutShortIsWrittenAgainWhole()
+{
+    write(path("cut.work"), layer1Work.left(layer1Work.indexOf('\n') + 6)); // "1 3 2\n128 2"
+    const QStringList book{ "book", "--depth", "1", "--threads", "1", "--table-mib", "1", "--output", path("cut.book"),
+                            "--work", path("cut.work"), "--force" };
+    for (int run = 1; run <= 2; ++run) {
+        const Run r = runTool(book);
+        QVERIFY2(r.status == 0, qPrintable(r.errorOutput));
+        QCOMPARE(contentsOf(path("cut.work")), layer1Work);
+    }
+}
+
+void TestEngineBooks::filesThatAreNoRegularFilesAreRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // FIFO stands for a FIFO's name
+    QTest::addColumn<QString>("fault");
+    const QString part = VANTREL_DATA_DIR "/book/8-1-of-6.book";
+    QTest::newRow("a FIFO to verify") << QStringList{ "verify", "--book", "FIFO" }
+                                      << "--book: FIFO is not a regular file";
+    QTest::newRow("a FIFO to replace") << QStringList{ "merge", "--output", "FIFO", "--force", part }
+                                       << "--output: FIFO is not a regular file";
+    QTest::newRow("a FIFO as a work file") << QStringList{ "book", "--depth", "1", "--output", "x.book", "--work", "FIFO" }
+                                           << "--work: FIFO is not a regular file";
+    QTest::newRow("/dev/zero to verify") << QStringList{ "verify", "--book", "/dev/zero" }
+                                         << "--book: /dev/zero is not a regular file";
+    QTest::newRow("/dev/zero as a work file") << QStringList{ "book", "--output", "x.book", "--work", "/dev/zero" }
+                                              << "--work: /dev/zero is not a regular file";
+    QTest::newRow("a book larger than any") << QStringList{ "verify", "--book", "large.book" }
+                                            << "--book: large.book is larger than any book can be";
+}
+
+// At once, without waiting for a FIFO's writer or reading what never ends,
+// and leaving the FIFO as it was.
+void TestEngineBooks::filesThatAreNoRegularFilesAreRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, fault);
+    QFile large(path("large.book")); // a file of holes, which takes no room
+    QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(tool::MostBookBytes + 1));
+    QVERIFY(QFile::exists(path("FIFO")) || mkfifo(qPrintable(path("FIFO")), 0600) == 0);
+    const Run r = runTool(arguments);
+    QCOMPARE(r.status, 2);
+    QVERIFY2(r.errorOutput.contains(fault), qPrintable(r.errorOutput));
+    struct stat status {};
+    QVERIFY(lstat(qPrintable(path("FIFO")), &status) == 0 && S_ISFIFO(status.st_mode));
 }
 
 QTEST_GUILESS_MAIN(TestEngineBooks)

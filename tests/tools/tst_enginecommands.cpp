@@ -40,6 +40,7 @@ private slots:
     void helpGoesToStandardOutput();
     void badCommandLinesAreRefused_data();
     void badCommandLinesAreRefused();
+    void solvingAFinishedGameFails();
 };
 
 void TestEngineCommands::helpGoesToStandardOutput_data()
@@ -129,6 +130,15 @@ void TestEngineCommands::badCommandLinesAreRefused_data()
                                << "--seed takes a whole number from 0 to 18446744073709551615";
     QTest::newRow("--outcomes yse") << QStringList{ "latency", "--outcomes", "yse" } << "--outcomes takes yes or no";
     QTest::newRow("a move off the board") << QStringList{ "solve", "448" } << "MOVES: move 3 of \"448\"";
+    // Input of any length is quoted by its start.
+    const QString longText(100'000, u'4');
+    QTest::newRow("100,000 moves") << QStringList{ "solve", longText }
+                                   << "MOVES: \"" + longText.left(40) + "\"... (100000 characters) holds more moves";
+    QTest::newRow("a long command") << QStringList{ longText } << "unknown command \"" + longText.left(40) + "\"...";
+    QTest::newRow("a long option") << QStringList{ "bench", "--" + longText }
+                                   << "unknown option --" + longText.left(38) + "...";
+    QTest::newRow("a long value") << QStringList{ "bench", "--table-mib", longText }
+                                  << "not \"" + longText.left(40) + "\"...";
     QTest::newRow("two positions") << QStringList{ "solve", "4", "4" } << "unexpected word \"4\"";
     // Files that cannot be used, refused before any work.
     QTest::newRow("an output that cannot be written")
@@ -145,9 +155,17 @@ void TestEngineCommands::badCommandLinesAreRefused()
     QFETCH(QString, fault);
     const ToolRun r = runTool(arguments);
     QCOMPARE(r.run.status, 2);
-    QVERIFY2(r.run.errorOutput.contains(fault), qPrintable(r.run.errorOutput));
+    QVERIFY2(r.run.errorOutput.contains(fault), qPrintable(r.run.errorOutput.left(1000)));
+    QVERIFY2(r.run.errorOutput.size() < 2000, "a refusal takes a few lines, whatever it quotes");
     QCOMPARE(r.run.output, QString());
     QCOMPARE(r.written, QStringList());
+}
+
+void TestEngineCommands::solvingAFinishedGameFails()
+{
+    const ToolRun r = runTool({ "solve", "1212121" });
+    QCOMPARE(r.run.status, 1);
+    QVERIFY2(r.run.errorOutput.contains("the game is over"), qPrintable(r.run.errorOutput));
 }
 
 QTEST_GUILESS_MAIN(TestEngineCommands)

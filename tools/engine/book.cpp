@@ -41,7 +41,7 @@ public:
     {
         const std::vector<std::uint64_t> layer = engine::reachableKeys(m_settings.depth);
         m_keys = engine::shardOf(layer, m_settings.shard, m_settings.shards);
-        readWork();
+        const WorkFile done = readWork();
         for (const std::uint64_t key : m_keys)
             if (!m_known.contains(key))
                 m_pending.push_back(key);
@@ -50,7 +50,7 @@ public:
                   << ", " << m_known.size() << " read from " << m_settings.work << ", " << m_pending.size()
                   << " to search\n";
         std::vector<engine::TranspositionTable> tables = tablesFor(m_settings.threads, m_settings.tableMiB);
-        m_out = appendToWorkFile(m_settings.work);
+        m_out = appendToWorkFile(m_settings.work, done);
         if (!m_out) {
             std::cerr << "book: cannot write " << m_settings.work << '\n';
             return 1;
@@ -61,11 +61,26 @@ public:
     }
 
 private:
-    void readWork()
+    // The choices made before, each one checked first: a choice that is
+    // wrong would go into the book unsearched.
+    WorkFile readWork()
     {
-        for (const WorkLine& line : readWorkFile(m_settings.work, false))
-            if (std::binary_search(m_keys.begin(), m_keys.end(), line.key))
-                m_known[line.key] = line.choice;
+        WorkFile work = readWorkFile(m_settings.work, false, [this](const WorkLine& line) { return faultOf(line); });
+        for (const WorkLine& line : work.lines)
+            m_known[line.key] = line.choice;
+        return work;
+    }
+
+    // What makes a line of the work file no choice of this part.
+    std::string faultOf(const WorkLine& line) const
+    {
+        const Position p = Position::fromKey(line.key);
+        if (p.moves() != m_settings.depth)
+            return "its position has " + std::to_string(p.moves()) + " discs, not " + std::to_string(m_settings.depth);
+        if (!std::binary_search(m_keys.begin(), m_keys.end(), line.key))
+            return "its position is not in part " + std::to_string(m_settings.shard) + '/'
+                   + std::to_string(m_settings.shards);
+        return scoreOutside(line, boundsOf(p), "the book of the layers before");
     }
 
     void work(engine::TranspositionTable& table)

@@ -19,11 +19,6 @@ std::string spelled(const QString& option)
     return (option.size() == 1 ? "-" : "--") + option.toStdString();
 }
 
-std::string quoted(const std::string& text)
-{
-    return '"' + text + '"';
-}
-
 std::vector<std::string> split(const std::string& text, char separator)
 {
     std::vector<std::string> parts(1);
@@ -45,6 +40,27 @@ std::string joined(const std::vector<std::string>& words, const std::string& las
 }
 
 } // namespace
+
+namespace {
+
+constexpr std::size_t ShownCharacters = 40;
+
+std::string lengthOf(const std::string& text)
+{
+    return text.size() > ShownCharacters ? "... (" + std::to_string(text.size()) + " characters)" : "";
+}
+
+} // namespace
+
+std::string startOf(const std::string& text)
+{
+    return text.substr(0, ShownCharacters) + lengthOf(text);
+}
+
+std::string quotedStart(const std::string& text)
+{
+    return '"' + text.substr(0, ShownCharacters) + '"' + lengthOf(text);
+}
 
 Command::Command(std::string name, std::string summary, QStringList words)
     : m_name(std::move(name))
@@ -162,7 +178,7 @@ bool Command::read()
     const QStringList positional = m_parser.positionalArguments();
     const auto count = static_cast<int>(positional.size());
     if (count > m_mostWords)
-        refuse("unexpected word " + quoted(positional[m_mostWords].toStdString())
+        refuse("unexpected word " + quotedStart(positional[m_mostWords].toStdString())
                + (m_mostWords == 0 ? "; this command takes options only" : ""));
     if (count < m_leastWords)
         refuse("at least " + std::to_string(m_leastWords) + ' ' + m_wordsName + " is needed");
@@ -179,7 +195,7 @@ void Command::refuse(const std::string& fault) const
 
 void Command::refuseValue(const char* option, const std::string& accepted, const std::string& text)
 {
-    throw UsageError(spelled(option) + " takes " + accepted + ", not " + quoted(text));
+    throw UsageError(spelled(option) + " takes " + accepted + ", not " + quotedStart(text));
 }
 
 // QCommandLineParser names an unknown option, or says which option lacks
@@ -189,7 +205,7 @@ void Command::refuseParse() const
 {
     const QStringList unknown = m_parser.unknownOptionNames();
     if (!unknown.isEmpty())
-        refuse("unknown option " + spelled(unknown.front()));
+        refuse("unknown option " + startOf(spelled(unknown.front())));
     const QString last = m_words.isEmpty() ? QString() : m_words.back();
     for (const Declared& d : m_declared)
         if (!d.accepted.empty() && (last == qt("--" + d.option) || last == qt("-" + d.option)))

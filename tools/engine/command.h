@@ -32,6 +32,12 @@ bool readWholeNumber(const std::string& text, Number& number)
     return error == std::errc() && end == text.data() + text.size();
 }
 
+// As much of a text as an error needs to show which it is, however long
+// the text: its first few dozen characters, then an ellipsis and its length.
+std::string startOf(const std::string& text);
+// The same, with those characters in double quotes.
+std::string quotedStart(const std::string& text);
+
 // One subcommand's command line, read by QCommandLineParser. Each option
 // is declared in one line with the variable it sets, what it accepts and
 // what it means; the variable's value before reading is the default. An

@@ -38,9 +38,9 @@ public:
 
     int run()
     {
-        readWork();
+        const WorkFile done = readWork();
         std::vector<engine::TranspositionTable> tables = tablesFor(m_settings.threads, m_settings.tableMiB);
-        m_out = appendToWorkFile(m_settings.work);
+        m_out = appendToWorkFile(m_settings.work, done);
         if (!m_out) {
             std::cerr << "lines: cannot write " << m_settings.work << '\n';
             return 1;
@@ -58,11 +58,22 @@ public:
     }
 
 private:
-    void readWork()
+    // The choices made before, each one checked first, against the book
+    // given too: a choice that is wrong would go into the lines unsearched.
+    WorkFile readWork()
     {
-        for (const WorkLine& line : readWorkFile(m_settings.work, true))
+        WorkFile work = readWorkFile(m_settings.work, true, [this](const WorkLine& line) { return faultOf(line); });
+        for (const WorkLine& line : work.lines)
             m_known[line.key] = { line.choice, line.discs };
         std::cerr << "lines: " << m_known.size() << " choices read from " << m_settings.work << '\n';
+        return work;
+    }
+
+    // What makes a line of the work file no choice of these lines: a score
+    // the book given disproves.
+    std::string faultOf(const WorkLine& line) const
+    {
+        return scoreOutside(line, m_given.bounds(Position::fromKey(line.key)), "the book given");
     }
 
     void push(const Position& p)

@@ -16,6 +16,7 @@
 #include "merge.h"
 #include "solve.h"
 #include "verify.h"
+#include "workfile.h"
 
 #include "engine/benchmark.h"
 #include "engine/position.h"
@@ -35,14 +36,9 @@ namespace {
 using tool::Command;
 using tool::Need;
 
-// Listing a layer lists every shallower one: to 12 discs, 9.2 million
-// positions, 180 MB and a few seconds, and each disc more nearly triples
-// that. A book that deep would be 70 MB.
-constexpr int MaxLayerDepth = 12;
-// Hard's lines grow three- to fourfold every two discs: to 12, 23,559
-// positions; to 16, some 2 MB, which with the complete book still fits
-// the 4 MB a book built into the game may take; to 18, no longer.
-constexpr int MaxLinesDepth = 16;
+using tool::MaxLayerDepth;
+using tool::MaxLinesDepth;
+
 constexpr int MaxThreads = 1024;
 constexpr int MaxGames = 1'000'000;
 constexpr std::uint64_t MaxSeed = std::numeric_limits<std::uint64_t>::max();
@@ -123,6 +119,11 @@ int runSolve(Command& command)
     if (!command.read())
         return 0;
     settings.moves = moves.empty() ? "" : moves.front();
+    // No game has more moves than the board has cells; the message shows
+    // the start of such a string, not all of it.
+    if (settings.moves.size() > engine::Cells)
+        command.refuse("MOVES: " + tool::quotedStart(settings.moves) + " holds more moves than the board's "
+                       + std::to_string(engine::Cells) + " cells");
     try {
         static_cast<void>(engine::Position(settings.moves)); // throws on a move that cannot be played
     } catch (const std::invalid_argument& e) {
@@ -193,6 +194,21 @@ private:
     bool m_force = false;
 };
 
+// Runs a long search, refusing its work file, as a file named on the
+// command line, when it will not resume from it: the search reads it
+// before it searches anything.
+template <typename Search>
+int resumingFromWork(const Command& command, Search search)
+{
+    try {
+        return search();
+    } catch (const tool::DamagedWork& e) {
+        command.refuse(std::string("--work: ") + e.what());
+    } catch (const tool::UnreadableFile& e) {
+        command.refuse(std::string("--work: ") + e.what());
+    }
+}
+
 int runBook(Command& command)
 {
     tool::BookSettings settings;
@@ -205,7 +221,7 @@ int runBook(Command& command)
         return 0;
     search.check(command);
     settings.known = known.read(command);
-    return tool::book(settings);
+    return resumingFromWork(command, [&] { return tool::book(settings); });
 }
 
 int runMerge(Command& command)
@@ -221,12 +237,17 @@ int runMerge(Command& command)
     command.words("PART", "The parts of the layer, as book wrote them", partPaths, 1, std::numeric_limits<int>::max());
     if (!command.read())
         return 0;
+    checkCanWrite(command, "--output", settings.output, force);
     for (const std::string& path : partPaths)
         settings.parts.push_back({ path, readBook(command, "PART", path) });
+    try {
+        tool::checkParts(settings.depth, settings.parts);
+    } catch (const std::invalid_argument& e) {
+        command.refuse(std::string("PART: ") + e.what());
+    }
     const engine::Book lines = linesPath.empty() ? engine::Book() : readBook(command, "--lines", linesPath);
     if (!linesPath.empty())
         settings.lines = &lines;
-    checkCanWrite(command, "--output", settings.output, force);
     return tool::merge(settings);
 }
 
@@ -246,7 +267,7 @@ int runVerify(Command& command)
     } catch (const tool::DamagedBook& e) {
         std::printf("verify: %s\n", e.what());
         return 1;
-    } catch (const tool::UnreadableBook& e) {
+    } catch (const tool::UnreadableFile& e) {
         command.refuse(std::string("--book: ") + e.what());
     }
     settings.book = &book;
@@ -267,7 +288,7 @@ int runLines(Command& command)
     if (!givenPath.empty())
         settings.given = &given;
     search.check(command);
-    return tool::lines(settings);
+    return resumingFromWork(command, [&] { return tool::lines(settings); });
 }
 
 // The options tournament and timing share.
@@ -376,7 +397,8 @@ int main(int argc, char** argv)
     }
     const Subcommand* subcommand = subcommandNamed(name);
     if (subcommand == nullptr) {
-        std::fprintf(stderr, "vantrel-engine: unknown command \"%s\"; vantrel-engine --help lists them\n", argv[1]);
+        std::fprintf(stderr, "vantrel-engine: unknown command %s; vantrel-engine --help lists them\n",
+                     tool::quotedStart(argv[1]).c_str());
         return 2;
     }
     QStringList words;

@@ -16,10 +16,17 @@ struct NamedBook {
 
 struct MergeSettings {
     int depth = 8;
-    std::vector<NamedBook> parts;   // the deepest layer's parts, as `book` wrote them
+    std::vector<NamedBook> parts;   // the deepest layer's parts, as `book` wrote them, checked
     const engine::Book* lines = nullptr; // hard's lines beyond the depth, as `lines` wrote them
     std::string output;
 };
+
+// Refuses parts that do not make the layer together: a part with a
+// position of another depth, a file given twice, two parts that hold the
+// same position, and parts that leave positions out (a part missing).
+// Throws std::invalid_argument naming the file at fault, or for a part
+// missing those around the gap.
+void checkParts(int depth, const std::vector<NamedBook>& parts);
 
 // vantrel-engine merge: joins the parts into the complete book to the
 // depth, with hard's lines beyond it, and writes it to the output; the

@@ -32,8 +32,8 @@ int solve(const SolveSettings& settings)
 {
     const engine::Position position(settings.moves);
     if (position.isWon() || position.isFull()) {
-        std::printf("the game is over\n");
-        return 0;
+        std::fprintf(stderr, "solve: the game is over in this position: there is nothing to solve\n");
+        return 1;
     }
     engine::TranspositionTable table(settings.tableMiB);
     engine::Search search(table);

@@ -51,7 +51,7 @@ int searchAgain(std::vector<Book::Entry> sample, const VerifySettings& settings,
         if (choice.column != e.choice.column || choice.score != e.choice.score) {
             ++disagreements;
             std::printf("verify: key %llu: the book says column %d, score %d; the search column %d, score %d\n",
-                        static_cast<unsigned long long>(e.key), e.choice.column, e.choice.score, choice.column,
+                        static_cast<unsigned long long>(e.key), e.choice.column + 1, e.choice.score, choice.column + 1,
                         choice.score);
         }
     }

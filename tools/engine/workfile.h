@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <fstream>
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,14 +21,41 @@ struct WorkLine {
     int discs = 0;
 };
 
-// The whole lines of a work file, with the discs field when `withDiscs`. A
-// last line without its newline, cut short by a stop, is left out, as is any
-// line that does not read as one.
-std::vector<WorkLine> readWorkFile(const std::string& path, bool withDiscs);
+struct WorkFile {
+    std::vector<WorkLine> lines;    // its whole lines, in order
+    std::uintmax_t wholeBytes = 0;  // its length to the end of the last of them
+};
 
-// The work file opened for appending, a line cut short ended first so that
-// the next line does not run on from it. Its folder must exist
-// (checkCanWrite makes it).
-std::ofstream appendToWorkFile(const std::string& path);
+// A work file that a search will not resume from: a whole line in it is not
+// a choice that search can have made. The message names the file, the
+// line's number and its text, and what is wrong.
+class DamagedWork : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// What a search asks of a line besides being a sound book entry: a fault,
+// or nothing.
+using LineCheck = std::function<std::string(const WorkLine& line)>;
+
+// The work file's whole lines, with the discs field when `withDiscs`; no
+// lines when there is no file yet. Each must be a book entry as sound as
+// Book::fromBytes asks (a position a game reaches and goes on from, under
+// its canonical key, a column open in it, a score it can have), with the
+// discs the position has, give the choice of any line before with the same
+// key, and pass `check`; the first that does not is refused. A last line
+// without its newline, cut short by a stop, is left out, to be searched
+// again. Throws DamagedWork, or UnreadableFile for what is no regular
+// file or is too large.
+WorkFile readWorkFile(const std::string& path, bool withDiscs, const LineCheck& check);
+
+// What is wrong with a line's score where `book` proves these bounds of
+// its position: nothing when it is within them.
+std::string scoreOutside(const WorkLine& line, const engine::ScoreBounds& bounds, const std::string& book);
+
+// The work file opened for appending, cut back to its whole lines first so
+// that a line cut short is written again whole rather than run on. Its
+// folder must exist (checkCanWrite makes it).
+std::ofstream appendToWorkFile(const std::string& path, const WorkFile& read);
 
 } // namespace tool
