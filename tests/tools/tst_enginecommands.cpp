@@ -2,6 +2,7 @@
 #include "support/process.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +42,7 @@ private slots:
     void badCommandLinesAreRefused_data();
     void badCommandLinesAreRefused();
     void solvingAFinishedGameFails();
+    void theDefaultBookIsTheOneBesideTheTool();
 };
 
 void TestEngineCommands::helpGoesToStandardOutput_data()
@@ -166,6 +168,21 @@ void TestEngineCommands::solvingAFinishedGameFails()
     const ToolRun r = runTool({ "solve", "1212121" });
     QCOMPARE(r.run.status, 1);
     QVERIFY2(r.run.errorOutput.contains("the game is over"), qPrintable(r.run.errorOutput));
+}
+
+// The tool copied with its tree, elsewhere, the book left behind: it looks
+// for the copy's book, never the one of the tree it was built in.
+void TestEngineCommands::theDefaultBookIsTheOneBesideTheTool()
+{
+    const QFileInfo tool(VANTREL_ENGINE_TOOL);
+    const QString fromTool = tool.dir().relativeFilePath(VANTREL_DATA_DIR "/engine.book");
+    QTemporaryDir tree;
+    const QString copy = tree.filePath(QString("d/").repeated(fromTool.count("../")) + tool.fileName());
+    QVERIFY(QDir().mkpath(QFileInfo(copy).path()) && QFile::copy(tool.filePath(), copy));
+    const Run r = runToEnd(copy, { "verify", "--sample", "0" }, QProcessEnvironment::systemEnvironment());
+    QCOMPARE(r.status, 2);
+    const QString book = QDir::cleanPath(QFileInfo(copy).path() + '/' + fromTool);
+    QVERIFY2(r.errorOutput.contains("--book: cannot read " + book), qPrintable(r.errorOutput));
 }
 
 QTEST_GUILESS_MAIN(TestEngineCommands)

@@ -26,6 +26,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <limits>
 #include <new>
 #include <string>
@@ -69,6 +70,17 @@ void checkMemory(const Command& command, int threads, std::size_t tableMiB)
                        + std::to_string(machineMiB()));
 }
 
+// The shipped book, found from the tool itself: VANTREL_ENGINE_BOOK is its
+// path from the folder the tool was built in, so that a tree copied
+// elsewhere, build folder and all, reads its own copy. (Without /proc, the
+// path is taken from the current folder.)
+std::string shippedBook()
+{
+    std::error_code error;
+    const std::filesystem::path tool = std::filesystem::read_symlink("/proc/self/exe", error);
+    return (tool.parent_path() / VANTREL_ENGINE_BOOK).lexically_normal().string();
+}
+
 // A book named on the command line, by `what` (its option), read and
 // checked before any work; no book for `none` where that is allowed.
 engine::Book readBook(const Command& command, const std::string& what, const std::string& path,
@@ -96,7 +108,7 @@ public:
     }
 
 private:
-    std::string m_path = VANTREL_ENGINE_BOOK;
+    std::string m_path = shippedBook();
     engine::Book m_book;
 };
 
@@ -254,7 +266,7 @@ int runMerge(Command& command)
 int runVerify(Command& command)
 {
     tool::VerifySettings settings;
-    settings.path = VANTREL_ENGINE_BOOK;
+    settings.path = shippedBook();
     command.file("book", "The book to check", settings.path);
     command.number("sample", "Entries of the deepest layer searched again", settings.sample, 0, MaxGames);
     seedOption(command, settings.seed);
