@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -20,6 +22,18 @@ inline constexpr int MostThreads = 8;
 inline int processorsToUse()
 {
     return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, MostThreads);
+}
+
+// The threads a setting such as VANTREL_THREADS asks for: a whole number
+// from 1, in decimal digits alone; nothing for any other text. A number
+// above the processors asks for them all.
+inline std::optional<int> threadsAsked(std::string_view text)
+{
+    int threads = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), threads);
+    if (error != std::errc() || end != text.data() + text.size() || threads < 1)
+        return std::nullopt;
+    return threads;
 }
 
 // Works through a list of jobs with several threads, the calling one among

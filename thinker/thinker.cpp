@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <mutex>
 #include <string>
 
@@ -26,12 +27,21 @@ struct SharedEngine {
     }
 
     // Every processor, up to the engine's most, unless VANTREL_THREADS asks
-    // for fewer (1 to search on one).
+    // for fewer (1 to search on one). A value that is no number of threads
+    // is said, once, rather than silently taken for every processor.
     static int threadsToUse()
     {
-        bool given = false;
-        const int asked = qEnvironmentVariableIntValue("VANTREL_THREADS", &given);
-        return given && asked >= 1 ? std::min(asked, engine::processorsToUse()) : engine::processorsToUse();
+        const int processors = engine::processorsToUse();
+        if (!qEnvironmentVariableIsSet("VANTREL_THREADS"))
+            return processors;
+        const std::string text = qEnvironmentVariable("VANTREL_THREADS").toStdString();
+        if (const std::optional<int> asked = engine::threadsAsked(text))
+            return std::min(*asked, processors);
+        std::fprintf(stderr,
+                     "vantrel: VANTREL_THREADS=\"%.40s\" is not understood (it takes a whole number from 1); "
+                     "searching on the default %d thread%s instead\n",
+                     text.c_str(), processors, processors == 1 ? "" : "s");
+        return processors;
     }
 
     // The book is built into the program (data/engine.book), uncompressed,

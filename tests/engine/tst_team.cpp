@@ -65,6 +65,8 @@ private slots:
     void teamAgreesWithOneThread();
     void aStopEndsEveryThread_data();
     void aStopEndsEveryThread();
+    void onlyANumberOfThreadsIsTakenForOne_data();
+    void onlyANumberOfThreadsIsTakenForOne();
 };
 
 // The oracle: one thread, no book, the plain search.
@@ -135,6 +137,26 @@ void TestTeam::aStopEndsEveryThread()
     asker.join();
     QVERIFY(!answered);
     QCOMPARE(threadCount(), before);
+}
+
+void TestTeam::onlyANumberOfThreadsIsTakenForOne_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("threads"); // 0: not understood
+    QTest::newRow("1") << "1" << 1;
+    QTest::newRow("3") << "3" << 3;
+    QTest::newRow("more than any machine has") << "100" << 100;
+    for (const char* text : { "0", "-1", "", "abc", "2x", " 2", "+2", "0x2", "99999999999" })
+        QTest::addRow("\"%s\"", text) << text << 0;
+}
+
+// VANTREL_THREADS once took any text that is no number of threads ("abc",
+// "0", "-1", "2x") for every processor, without a word.
+void TestTeam::onlyANumberOfThreadsIsTakenForOne()
+{
+    QFETCH(QString, text);
+    QFETCH(int, threads);
+    QCOMPARE(engine::threadsAsked(text.toStdString()).value_or(0), threads);
 }
 
 QTEST_GUILESS_MAIN(TestTeam)
