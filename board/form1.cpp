@@ -203,6 +203,28 @@ void Form1::play(int c)
     turnPassed();
 }
 
+// A key held down takes back or replays one move after another, but copies,
+// hints, or shows and hides what the board shows, once: its repeats,
+// however the system sends them, are taken here, before they reach their
+// action, and go on to keyPressEvent, which has no use for them.
+bool Form1::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && isRepeatOfOneShotKey(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+bool Form1::isRepeatOfOneShotKey(QKeyEvent& event)
+{
+    const QKeySequence key(event.keyCombination());
+    for (const QAction* once : { copyAction, hintAction, outcomesAction, threatsAction })
+        if (once->shortcuts().contains(key))
+            return !heldKeys.pressStartsHold(event);
+    return false;
+}
+
 // A key takes the road of a mouse click: the column's click area is clicked,
 // so its clicked signal reaches drop and then win, as for the mouse. Held
 // down, a key drops one disc, not a stream of them.

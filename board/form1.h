@@ -86,6 +86,7 @@ signals:
     void turnChanged(int player);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -94,6 +95,7 @@ protected:
 private:
     void createControls();
     void createActions();
+    bool isRepeatOfOneShotKey(QKeyEvent& event);
     quint8 firstPlayer() const;
     void drop(int c);
     void play(int c);

@@ -65,6 +65,8 @@ private slots:
     void otherKeysDoNothing();
     void aHeldKeyDropsOneDisc_data();
     void aHeldKeyDropsOneDisc();
+    void aHeldKeyShowsOrCopiesOnceButTakesBackAgain_data();
+    void aHeldKeyShowsOrCopiesOnceButTakesBackAgain();
 };
 
 void TestKeyboard::theBoardHasTheKeyboardFocus()
@@ -192,6 +194,39 @@ void TestKeyboard::aHeldKeyDropsOneDisc()
         send(game.window(), e);
     QCOMPARE(game.discs().count('.'), 42 - discs);
     QCOMPARE(game.window().moves(), QList<int>(discs, 6));
+}
+
+void TestKeyboard::aHeldKeyShowsOrCopiesOnceButTakesBackAgain_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("events"); // P a press, p a press flagged as a repeat, R a release
+    QTest::addColumn<QString>("after");  // the threats and outcomes shown, the moves left
+    QTest::newRow("T pressed") << int(Qt::Key_T) << "PR" << "threats|-|4453";
+    QTest::newRow("T pressed twice") << int(Qt::Key_T) << "PRPR" << "-|-|4453";
+    QTest::newRow("T held, repeats flagged") << int(Qt::Key_T) << "PpppR" << "threats|-|4453";
+    QTest::newRow("T held, presses without releases") << int(Qt::Key_T) << "PPPPR" << "threats|-|4453";
+    QTest::newRow("A held") << int(Qt::Key_A) << "PppR" << "-|outcomes|4453";
+    QTest::newRow("Backspace held takes back one after another") << int(Qt::Key_Backspace) << "PppR" << "-|-|4";
+}
+
+// Through the window, as the system delivers keys: a held key that shows,
+// hints or copies acts once, while one that takes back repeats.
+void TestKeyboard::aHeldKeyShowsOrCopiesOnceButTakesBackAgain()
+{
+    QFETCH(int, key);
+    QFETCH(QString, events);
+    QFETCH(QString, after);
+    Game game(1);
+    pressColumns(game, { 4, 4, 5, 3 });
+    QWindow* window = game.window().windowHandle();
+    for (const QChar event : events)
+        QTest::simulateEvent(window, event != u'R', key, {}, {}, event == u'p');
+    QString moves;
+    for (int c : game.window().moves())
+        moves += QString::number(c);
+    const bool threats = game.action(QKeySequence(Qt::Key_T)).isChecked();
+    QCOMPARE(QStringList({ threats ? "threats" : "-", game.window().outcomesShown() ? "outcomes" : "-", moves }).join('|'),
+             after);
 }
 
 QTEST_MAIN(TestKeyboard)
