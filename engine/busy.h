@@ -14,6 +14,12 @@ namespace engine {
 // then spread over the tree rather than search the same moves side by side.
 // A hint, not a lock: a position may be missed or taken for another, which
 // only costs time.
+//
+// A slot holds the key of the position marked in it, or 0 when it is
+// empty. 0 is the key of the empty board alone, which is never asked
+// about: what a search asks about is a position a move leads to, with a
+// disc at least. Marked, as the root of a search, the empty board leaves
+// its slot reading as empty, which only loses the hint.
 class BusyPositions {
 public:
     bool contains(std::uint64_t key) const { return slotOf(key).load(std::memory_order_relaxed) == key; }

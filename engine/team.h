@@ -36,6 +36,30 @@ inline std::optional<int> threadsAsked(std::string_view text)
     return threads;
 }
 
+// Runs work(0) to work(threads - 1) at once, each on a thread of its own,
+// work(0) on the calling thread, and returns once every one has ended: the
+// threads are joined here, whatever work(0) throws, so that nothing they
+// work on goes while they run. An exception out of another thread's work
+// ends the program.
+template <typename Work>
+void runOnThreads(int threads, const Work& work)
+{
+    std::vector<std::thread> helpers;
+    const auto joinHelpers = [&helpers] {
+        for (std::thread& helper : helpers)
+            helper.join();
+    };
+    try {
+        for (int i = 1; i < threads; ++i)
+            helpers.emplace_back([&work, i] { work(i); });
+        work(0);
+    } catch (...) {
+        joinHelpers();
+        throw;
+    }
+    joinHelpers();
+}
+
 // Works through a list of jobs with several threads, the calling one among
 // them. Each thread takes the first job nobody has started; when none is
 // left, it joins the unfinished job with the fewest threads on it, so that
@@ -43,6 +67,10 @@ inline std::optional<int> threadsAsked(std::string_view text)
 // delivers its result, and the others on that job stop (its `done` flag).
 // A job that returns nothing while not done was stopped from outside: its
 // thread ends. Every thread has ended when this returns.
+//
+// `deliver` runs under the team's lock: one delivery at a time, and no
+// thread takes a job meanwhile. It should be short, and must not wait for
+// the team's other threads.
 template <typename Result>
 class Team {
 public:
@@ -52,10 +80,8 @@ public:
     static void run(int threads, int jobs, const Work& work, const Deliver& deliver)
     {
         Team team(jobs, work, deliver);
-        std::vector<std::jthread> helpers;
-        for (int i = 1; i < threads && jobs > 0; ++i)
-            helpers.emplace_back([&team] { team.workOn(); });
-        team.workOn();
+        // With no job, the calling thread finds none and returns at once.
+        runOnThreads(jobs > 0 ? threads : 1, [&team](int) { team.workOn(); });
     }
 
 private:
@@ -71,23 +97,26 @@ private:
     {
     }
 
+    static constexpr int NoJob = -1;
+
     void workOn()
     {
-        for (int job = take(-1); job >= 0;) {
+        for (int job = finishAndTakeNext(NoJob); job != NoJob;) {
             const std::optional<Result> result = m_work(job, m_jobs[static_cast<std::size_t>(job)].done);
             if (!result && !m_jobs[static_cast<std::size_t>(job)].done)
                 return leave(job);
-            job = take(job, result);
+            job = finishAndTakeNext(job, result);
         }
     }
 
-    // Ends this thread's part in `finished` (-1 for none), delivering its
-    // result when it is the first, and picks the thread's next job: -1 when
-    // every job is done.
-    int take(int finished, const std::optional<Result>& result = std::nullopt)
+    // Under one hold of the lock, so that no job is taken while another is
+    // being finished: ends this thread's part in `finished` (NoJob for
+    // none), delivering its result when it is the first, and picks the
+    // thread's next job: NoJob when every job is done.
+    int finishAndTakeNext(int finished, const std::optional<Result>& result = std::nullopt)
     {
         const std::lock_guard lock(m_mutex);
-        if (finished >= 0) {
+        if (finished != NoJob) {
             Job& job = m_jobs[static_cast<std::size_t>(finished)];
             --job.workers;
             if (result && !job.done) {
@@ -95,17 +124,17 @@ private:
                 m_deliver(finished, *result);
             }
         }
-        int chosen = -1;
+        int chosen = NoJob;
         for (std::size_t i = 0; i < m_jobs.size(); ++i) {
             const Job& job = m_jobs[i];
             if (job.done)
                 continue;
-            if (chosen < 0 || job.workers < m_jobs[static_cast<std::size_t>(chosen)].workers)
+            if (chosen == NoJob || job.workers < m_jobs[static_cast<std::size_t>(chosen)].workers)
                 chosen = static_cast<int>(i);
             if (job.workers == 0)
                 break;
         }
-        if (chosen >= 0)
+        if (chosen != NoJob)
             ++m_jobs[static_cast<std::size_t>(chosen)].workers;
         return chosen;
     }

@@ -113,6 +113,8 @@ private:
     // learnt, never makes a score wrong. A bucket's two words are read one
     // by one: another thread may move a word from one to the other between
     // the reads, and the probe then misses it, which only costs a search.
+    static_assert(std::atomic_ref<std::uint64_t>::is_always_lock_free,
+                  "threads share the table without a lock: a word must be read and written whole without one");
     static std::uint64_t load(std::uint64_t& word)
     {
         return std::atomic_ref<std::uint64_t>(word).load(std::memory_order_relaxed);
