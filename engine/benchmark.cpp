@@ -27,26 +27,8 @@ std::span<const std::string_view> benchmarkPositions()
     return Positions;
 }
 
-BenchmarkResult runBenchmark(std::size_t tableMiB)
-{
-    TranspositionTable table(tableMiB);
-    BenchmarkResult result;
-    const auto start = std::chrono::steady_clock::now();
-    for (const std::string_view moves : Positions) {
-        table.clear();
-        Search search(table);
-        search.solve(Position(moves));
-        result.nodes += search.nodes();
-        ++result.positions;
-    }
-    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return result;
-}
-
 BenchmarkResult runBenchmark(std::size_t tableMiB, int threads)
 {
-    if (threads <= 1)
-        return runBenchmark(tableMiB);
     TranspositionTable table(tableMiB);
     BusyPositions busy;
     const std::atomic<bool> stop = false;
@@ -59,7 +41,8 @@ BenchmarkResult runBenchmark(std::size_t tableMiB, int threads)
         Team<int>::run(
             threads, 1,
             [&](int, const std::atomic<bool>& done) {
-                Search search(table, stop, done, busy);
+                // One thread searches alone, as the signature counts it.
+                Search search = threads > 1 ? Search(table, stop, done, busy) : Search(table);
                 const std::optional<int> score = search.solve(position);
                 nodes += search.nodes();
                 return score;

@@ -18,10 +18,9 @@ struct BenchmarkResult {
 };
 
 // Solves every benchmark position with a table of `tableMiB` MiB, emptied
-// before each. The node count changes only when the search does.
-BenchmarkResult runBenchmark(std::size_t tableMiB);
-// The same with `threads` threads searching each position together: its
-// time is the figure that counts; its nodes vary from run to run.
-BenchmarkResult runBenchmark(std::size_t tableMiB, int threads);
+// before each, and `threads` threads searching each position together. On
+// one thread, the node count changes only when the search does; on more,
+// the time is the figure that counts, and the nodes vary from run to run.
+BenchmarkResult runBenchmark(std::size_t tableMiB, int threads = 1);
 
 } // namespace engine
