@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/levels.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace engine {
@@ -38,6 +39,23 @@ int centremost(Bitboard cells)
         if ((cells & Position::columnCells(column)) != 0)
             return column;
     return -1;
+}
+
+// Plays each column with a cell in `cells` (playable cells of the
+// position), centre first: visit(column, next) gets the position after it,
+// and returns true to stop there.
+template <typename Visit>
+void forEachMove(const Position& position, Bitboard cells, const Visit& visit)
+{
+    for (const int column : CentreFirst) {
+        const Bitboard cell = cells & Position::columnCells(column);
+        if (cell == 0)
+            continue;
+        Position next = position;
+        next.playCell(cell);
+        if (visit(column, next))
+            return;
+    }
 }
 
 } // namespace
@@ -89,21 +107,14 @@ int lookAhead(const Position& position, int depth, int alpha, int beta)
     if (depth == 0)
         return evaluate(position);
     int best = -Unbounded;
-    for (const int column : CentreFirst) {
-        const Bitboard cell = moves & Position::columnCells(column);
-        if (cell == 0)
-            continue;
-        Position next = position;
-        next.playCell(cell);
+    forEachMove(position, moves, [&](int, const Position& next) {
         const int score = -lookAhead(next, depth - 1, -beta, -alpha);
-        if (score > best) {
-            best = score;
-            if (score > alpha)
-                alpha = score;
-            if (alpha >= beta)
-                break;
-        }
-    }
+        if (score <= best)
+            return false;
+        best = score;
+        alpha = std::max(alpha, score);
+        return alpha >= beta;
+    });
     return best;
 }
 
@@ -124,12 +135,7 @@ int mediumMove(const Position& position, Random& random)
 
     std::vector<int> best;
     int bestScore = 0;
-    for (const int column : CentreFirst) {
-        const Bitboard cell = safe & Position::columnCells(column);
-        if (cell == 0)
-            continue;
-        Position next = position;
-        next.playCell(cell);
+    forEachMove(position, safe, [&](int column, const Position& next) {
         const int score = -lookAhead(next, MediumDepth, -Unbounded, Unbounded);
         if (best.empty() || score > bestScore) {
             best.assign(1, column);
@@ -137,7 +143,8 @@ int mediumMove(const Position& position, Random& random)
         } else if (score == bestScore) {
             best.push_back(column);
         }
-    }
+        return false;
+    });
     return best[std::uniform_int_distribution<std::size_t>(0, best.size() - 1)(random)];
 }
 
