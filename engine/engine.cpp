@@ -53,23 +53,6 @@ std::optional<Choice> Engine::perfectChoice(const Position& position, const std:
     return answer;
 }
 
-std::optional<int> Engine::columnScore(const Position& position, int column, const std::atomic<bool>& stop)
-{
-    if (position.isWinningMove(column))
-        return winNowScore(position.moves());
-    Position next = position;
-    next.play(column);
-    if (next.isFull())
-        return 0;
-    const ScoreBounds known = m_book.bounds(next);
-    Search search(m_table, &stop);
-    const std::optional<int> score = search.solve(next, known);
-    m_nodes += search.nodes();
-    if (!score)
-        return std::nullopt;
-    return -*score;
-}
-
 namespace {
 
 // What a column's score is known to be when the opponent's score after it
@@ -125,14 +108,20 @@ private:
 
     Search searchFor(const std::atomic<bool>& done) { return Search(m_engine.m_table, m_stop, done, m_engine.m_busy); }
 
-    // The column's sign: whether the opponent scores above 0 after it, and
-    // when not, above -1: a null-window search or two at the draw, fewer
-    // when the book's bounds tell.
+    // The column's sign: whether the opponent wins after it (scores above
+    // 0), and when not, whether it loses (scores no more than -1): a
+    // null-window search or two at the draw, fewer when the book's bounds
+    // tell.
     std::optional<ScoreBounds> sign(const Searched& c, const std::atomic<bool>& done)
     {
         Search search = searchFor(done);
         ScoreBounds opponent = c.known;
-        const auto narrowAt = [&](int bound) {
+        // Whether the opponent scores above `bound`: known already when its
+        // bounds lie on one side, found by a null-window search otherwise.
+        // False when the search was stopped.
+        const auto settleWhetherAbove = [&](int bound) {
+            if (opponent.low > bound || opponent.high <= bound)
+                return true;
             const std::optional<bool> above = search.scoresAbove(c.next, bound);
             if (above && *above)
                 opponent.low = bound + 1;
@@ -140,8 +129,9 @@ private:
                 opponent.high = bound;
             return above.has_value();
         };
-        const bool decided = (opponent.low > 0 || opponent.high <= 0 || narrowAt(0))
-                             && (opponent.low >= 0 || opponent.high < 0 || narrowAt(-1));
+        const auto settleWhetherOpponentWins = [&] { return settleWhetherAbove(0); };
+        const auto settleWhetherOpponentLoses = [&] { return settleWhetherAbove(-1); };
+        const bool decided = settleWhetherOpponentWins() && settleWhetherOpponentLoses();
         m_engine.m_nodes += search.nodes();
         if (!decided)
             return std::nullopt;
@@ -180,22 +170,16 @@ bool Engine::scoreColumns(const Position& position, const std::atomic<bool>& sto
     for (const int column : CentreFirst) {
         if (!position.canPlay(column))
             continue;
-        if (position.isWinningMove(column)) {
-            const int score = winNowScore(position.moves());
-            report(column, { score, score });
+        const AfterColumn after = afterColumn(position, column);
+        if (after.settled) {
+            report(column, { *after.settled, *after.settled });
             continue;
         }
-        Position next = position;
-        next.play(column);
-        if (next.isFull()) {
-            report(column, { 0, 0 });
-            continue;
-        }
-        const ScoreBounds known = m_book.bounds(next);
+        const ScoreBounds known = m_book.bounds(after.next);
         if (known.isExact())
             report(column, opposite(known));
         else
-            searched.add(column, next, known);
+            searched.add(column, after.next, known);
     }
     return searched.run();
 }

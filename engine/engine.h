@@ -47,10 +47,6 @@ public:
     // Perfect play's choice and score, from the book when it has the
     // position, by search otherwise, every thread on it; nothing when stopped.
     std::optional<Choice> perfectChoice(const Position& position, const std::atomic<bool>& stop);
-    // What the side to move scores by playing this open column under
-    // perfect play, from the book when it has the position after it, by
-    // search otherwise; nothing when stopped.
-    std::optional<int> columnScore(const Position& position, int column, const std::atomic<bool>& stop);
     // What the side to move scores by playing each open column, reported
     // as it becomes known: first whatever the book and the rules give at
     // once, then the sign of every other column (a win, a draw or a loss),

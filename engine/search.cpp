@@ -51,6 +51,17 @@ int preferredChoice(const Position& position, const std::array<std::optional<int
     return best;
 }
 
+AfterColumn afterColumn(const Position& position, int column)
+{
+    AfterColumn after{ position, std::nullopt };
+    if (position.isWinningMove(column))
+        after.settled = winNowScore(position.moves());
+    after.next.play(column);
+    if (!after.settled && after.next.isFull())
+        after.settled = 0;
+    return after;
+}
+
 bool Search::stopRequested() const
 {
     return (m_stop != nullptr && m_stop->load(std::memory_order_relaxed))
@@ -105,17 +116,12 @@ std::optional<std::array<std::optional<int>, Width>> Search::moveScores(const Po
     for (int column = 0; column < Width; ++column) {
         if (!position.canPlay(column))
             continue;
-        if (position.isWinningMove(column)) {
-            scores[column] = winNowScore(position.moves());
+        const AfterColumn after = afterColumn(position, column);
+        if (after.settled) {
+            scores[column] = after.settled;
             continue;
         }
-        Position next = position;
-        next.play(column);
-        if (next.isFull()) {
-            scores[column] = 0;
-            continue;
-        }
-        const std::optional<int> score = solve(next);
+        const std::optional<int> score = solve(after.next);
         if (!score)
             return std::nullopt;
         scores[column] = -*score;

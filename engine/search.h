@@ -63,6 +63,17 @@ int preferenceRank(const Position& position, int column);
 // Search::bestChoice would take. -1 when no score is known.
 int preferredChoice(const Position& position, const std::array<std::optional<int>, Width>& scores);
 
+// The first steps of a column's score, which take no search: the position
+// after an open column and, when the rules settle the column at once (it
+// wins with this disc, or fills the board for a draw), what the side to
+// move scores by playing it. Otherwise the column scores the opposite of
+// what the opponent scores after it, which a search finds.
+struct AfterColumn {
+    Position next;
+    std::optional<int> settled;
+};
+AfterColumn afterColumn(const Position& position, int column);
+
 // An exact solver: negamax with alpha-beta pruning over the non-losing
 // moves, centre and threats first, with a transposition table shared by
 // a position and its mirror image.

@@ -50,7 +50,8 @@ int rank(const QString& column)
 }
 
 // An engine of the test's own, asked each open column's score after these
-// moves; nothing for a full column.
+// moves: the last of the column's reports, which must be exact; nothing
+// for a full column.
 QList<std::optional<int>> engineScores(const QList<int>& moves)
 {
     static const engine::Book book = shippedBook();
@@ -61,9 +62,10 @@ QList<std::optional<int>> engineScores(const QList<int>& moves)
     engine::Engine engine(16);
     engine.setBook(book);
     const std::atomic<bool> stop = false;
-    QList<std::optional<int>> scores;
-    for (int c = 0; c < 7; ++c)
-        scores << (position.canPlay(c) ? engine.columnScore(position, c, stop) : std::nullopt);
+    QList<std::optional<int>> scores(7);
+    engine.scoreColumns(position, stop, [&scores](int column, engine::ScoreBounds bounds) {
+        scores[column] = bounds.isExact() ? std::optional(bounds.low) : std::nullopt;
+    });
     return scores;
 }
 
