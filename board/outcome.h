@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/search.h"
+#include "thinker/thinker.h"
 
 #include <optional>
 
@@ -16,26 +16,23 @@ struct Outcome {
     int moves = 0;
 };
 
-// The outcome of a column whose engine score is `score` for the side to
-// move, with `discs` discs on the board. Each disc the winner needs costs
-// its win one point: a win with its first disc would score
-// engine::winNowScore(0), so a win scores one more than that less the
-// discs the winner has once it has won; a loss, the opposite.
+// The outcome of a column whose score is `score` for the side to move, with
+// `discs` discs on the board: the winner's winning disc, less the discs of
+// theirs already on the board.
 constexpr Outcome outcomeOf(int score, int discs)
 {
-    constexpr int winnerDiscsFrom = engine::winNowScore(0) + 1;
-    const int moverDiscs = discs / 2;             // the side to move has the fewer, or as many
+    const int moverDiscs = discs / 2; // the side to move has the fewer, or as many
     const int opponentDiscs = discs - moverDiscs;
     if (score > 0)
-        return { Outcome::Kind::win, winnerDiscsFrom - score - moverDiscs };
+        return { Outcome::Kind::win, Thinker::winningDisc(score) - moverDiscs };
     if (score < 0)
-        return { Outcome::Kind::loss, winnerDiscsFrom + score - opponentDiscs };
+        return { Outcome::Kind::loss, Thinker::winningDisc(-score) - opponentDiscs };
     return { Outcome::Kind::draw, 0 };
 }
 
 // What the engine's bounds on a score tell before the score itself: a win,
 // a draw or a loss, uncounted; nothing while they tell none of them.
-constexpr std::optional<Outcome> signOf(const engine::ScoreBounds& bounds)
+constexpr std::optional<Outcome> signOf(const Thinker::Bounds& bounds)
 {
     if (bounds.low > 0)
         return Outcome{ Outcome::Kind::win, 0 };

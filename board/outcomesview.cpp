@@ -6,7 +6,6 @@
 #include "runtime/clickarea.h"
 #include "runtime/shape.h"
 
-#include <string>
 #include <utility>
 
 namespace {
@@ -74,12 +73,12 @@ void OutcomesView::refresh()
     for (int c = 1; c <= game::columns; ++c)
         if (m_height[c] < game::rows)
             showUnknown(c);
-    m_thinker.scoreColumns(m_moves, [this](int column, engine::ScoreBounds bounds) { report(column, bounds); });
+    m_thinker.scoreColumns(m_moves, [this](int column, Thinker::Bounds bounds) { report(column, bounds); });
 }
 
 // A column's sign shows until its exact score comes; a sign never takes
 // the place of the count.
-void OutcomesView::report(int column, engine::ScoreBounds bounds)
+void OutcomesView::report(int column, Thinker::Bounds bounds)
 {
     if (bounds.isExact()) {
         m_scores[column] = bounds.low;
@@ -119,17 +118,11 @@ void OutcomesView::callBestIfKnown()
     // The book's choice is the view's best column, known before its counts.
     if (const std::optional<int> column = Thinker::bookColumn(m_moves))
         return std::exchange(m_best, nullptr)(*column);
-    // A game that goes on has an open column, so some score is known here.
-    std::array<std::optional<int>, engine::Width> scores{};
-    for (int c = 1; c <= game::columns; ++c) {
+    for (int c = 1; c <= game::columns; ++c)
         if (m_height[c] < game::rows && !m_scores[c])
             return;
-        scores[c - 1] = m_scores[c];
-    }
-    std::string digits;
-    for (const int c : m_moves)
-        digits += static_cast<char>('0' + c);
-    const int best = engine::preferredChoice(engine::Position(digits), scores) + 1;
+    // A game that goes on has an open column, so some score is known here.
+    const int best = Thinker::preferredColumn(m_moves, m_scores);
     // Called once: whatever it does, the view is done with it.
     const std::function<void(int column)> found = std::exchange(m_best, nullptr);
     found(best);

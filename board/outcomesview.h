@@ -52,7 +52,7 @@ public:
 
 private:
     void refresh();
-    void report(int column, engine::ScoreBounds bounds);
+    void report(int column, Thinker::Bounds bounds);
     void show(int column, const Outcome& outcome);
     void showUnknown(int column);
     void callBestIfKnown();

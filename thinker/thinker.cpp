@@ -7,17 +7,26 @@
 #include <QResource>
 
 #include <algorithm>
-#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <mutex>
 #include <string>
 
+// The thinker speaks of scores as the engine does; these say that it does.
+static_assert(Thinker::maxScore == engine::MaxScore);
+static_assert(Thinker::winningDisc(engine::winNowScore(0)) == 1, "the first player's first disc");
+static_assert(Thinker::winningDisc(engine::winNowScore(1)) == 1, "the second player's first disc");
+static_assert(Thinker::winningDisc(engine::winNowScore(engine::Cells - 1)) == engine::Cells / 2, "the last disc");
+
 namespace {
 
 // One engine serves every thinker. Thinkers take turns at it: each stops
-// and waits for its worker before it asks again, and the lock covers the rest.
+// and waits for its worker before it asks again, and a thinker's worker
+// waits while another's has the engine.
 struct SharedEngine {
-    std::mutex mutex;
+    std::mutex turnMutex;
+    std::condition_variable turnEnded;
+    bool inUse = false; // under turnMutex
     engine::Engine engine;
 
     SharedEngine()
@@ -103,12 +112,12 @@ void Thinker::think(const QList<int>& moves, engine::Level level, std::function<
     });
 }
 
-void Thinker::scoreColumns(const QList<int>& moves, std::function<void(int column, engine::ScoreBounds bounds)> found)
+void Thinker::scoreColumns(const QList<int>& moves, std::function<void(int column, Bounds bounds)> found)
 {
     const engine::Position position = positionAfter(moves);
     ask([position, found = std::move(found)](Asked& asked) {
         asked.engine.scoreColumns(position, asked.stop, [&asked, &found](int column, engine::ScoreBounds bounds) {
-            asked.answer([found, column, bounds] { found(column + 1, bounds); });
+            asked.answer([found, column, bounds] { found(column + 1, { bounds.low, bounds.high }); });
         });
     });
 }
@@ -119,6 +128,13 @@ std::optional<int> Thinker::bookColumn(const QList<int>& moves)
     if (!choice)
         return std::nullopt;
     return choice->column + 1;
+}
+
+int Thinker::preferredColumn(const QList<int>& moves, const std::array<std::optional<int>, 8>& scores)
+{
+    std::array<std::optional<int>, engine::Width> engineScores{};
+    std::copy(scores.begin() + 1, scores.end(), engineScores.begin());
+    return engine::preferredChoice(positionAfter(moves), engineScores) + 1;
 }
 
 void Thinker::ask(std::function<void(Asked&)> work)
@@ -132,13 +148,14 @@ void Thinker::ask(std::function<void(Asked&)> work)
         // Another thinker may hold the engine for a long search. This one
         // waits its turn, but a stop must end the wait at once: the window
         // that stops it waits for this thread.
-        std::unique_lock lock(shared.mutex, std::defer_lock);
-        while (!lock.try_lock()) {
+        {
+            std::unique_lock lock(shared.turnMutex);
+            shared.turnEnded.wait(lock, [&] { return !shared.inUse || m_stop; });
             if (m_stop) {
                 m_searching = false;
                 return;
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            shared.inUse = true;
         }
         Asked asked{ shared.engine, m_stop, [this, question](std::function<void()> deliver) {
                         QMetaObject::invokeMethod(this, [this, question, deliver] {
@@ -147,6 +164,11 @@ void Thinker::ask(std::function<void(Asked&)> work)
                         }, Qt::QueuedConnection);
                     } };
         work(asked);
+        {
+            const std::lock_guard lock(shared.turnMutex);
+            shared.inUse = false;
+        }
+        shared.turnEnded.notify_all();
         m_searching = false;
     });
 }
@@ -154,8 +176,15 @@ void Thinker::ask(std::function<void(Asked&)> work)
 void Thinker::stop()
 {
     m_stop = true;
-    if (m_worker.joinable())
+    if (m_worker.joinable()) {
+        // A worker waiting its turn checks the flag under the lock, so taking
+        // the lock here means it has either seen the flag or is waiting for
+        // this very notification.
+        SharedEngine& shared = sharedEngine();
+        { const std::lock_guard lock(shared.turnMutex); }
+        shared.turnEnded.notify_all();
         m_worker.join();
+    }
     // An answer already on its way is for a question no longer asked.
     ++m_question;
 }
