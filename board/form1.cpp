@@ -13,43 +13,10 @@
 #include "runtime/shape.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
-#include <QKeyEvent>
-#include <QMenu>
 
 #include <algorithm>
 
 using namespace game;
-
-namespace {
-
-// The column a key names: 1 to 7 on the main row or the keypad, else 0.
-// With Ctrl, Alt or Meta it is some other command, not a move.
-int columnOfKey(const QKeyEvent& event)
-{
-    constexpr Qt::KeyboardModifiers commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (event.modifiers() & commands)
-        return 0;
-    const int c = event.key() - Qt::Key_1 + 1;
-    return c >= 1 && c <= columns ? c : 0;
-}
-
-// The platform's keys for Redo, and both that Linux desktops use.
-QList<QKeySequence> redoKeys()
-{
-    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence& key : { QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) })
-        if (!keys.contains(key))
-            keys << key;
-    return keys;
-}
-
-int opponentOf(int player)
-{
-    return player == 1 ? 2 : 1;
-}
-
-} // namespace
 
 Form1::Form1(Blue bluePlays, std::optional<QList<int>> openingMoves)
     : bluePlayer(bluePlays)
@@ -68,7 +35,7 @@ Form1::Form1(Blue bluePlays, std::optional<QList<int>> openingMoves)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleDescription(Speech::keys());
     createControls();
-    createActions();
+    connectMenuAndKeys();
     runtime::keepLookWhenDisabled(this);
 }
 
@@ -116,28 +83,21 @@ void Form1::createControls()
         describeColumn(c);
 }
 
-// What the keys and the context menu do beyond dropping discs: the moves,
-// then what the board can show.
-void Form1::createActions()
+void Form1::connectMenuAndKeys()
 {
-    const auto action = [this](const QString& text, const QList<QKeySequence>& keys, auto slot) {
-        auto* added = new QAction(text, this);
-        added->setShortcuts(keys);
-        connect(added, &QAction::triggered, this, slot);
-        addAction(added);
-        return added;
-    };
-    undoAction = action(tr("Undo"), { QKeySequence::Undo, QKeySequence(Qt::Key_Backspace) }, &Form1::undo);
-    redoAction = action(tr("Redo"), redoKeys(), &Form1::redo);
-    copyAction = action(tr("Copy Moves"), QKeySequence::keyBindings(QKeySequence::Copy), &Form1::copyMoves);
-    auto* separator = new QAction(this);
-    separator->setSeparator(true);
-    addAction(separator);
-    hintAction = action(tr("Hint"), { Qt::Key_H }, &Form1::hint);
-    outcomesAction = action(tr("Show Outcomes"), { Qt::Key_A }, &Form1::showOutcomes);
-    threatsAction = action(tr("Show Threats"), { Qt::Key_T }, &Form1::showThreats);
-    for (QAction* view : { outcomesAction, threatsAction })
-        view->setCheckable(true);
+    connect(menu.undo, &QAction::triggered, this, &Form1::undo);
+    connect(menu.redo, &QAction::triggered, this, &Form1::redo);
+    connect(menu.copy, &QAction::triggered, this, &Form1::copyMoves);
+    connect(menu.hint, &QAction::triggered, this, &Form1::hint);
+    connect(menu.outcomes, &QAction::triggered, this, &Form1::showOutcomes);
+    connect(menu.threats, &QAction::triggered, this, &Form1::showThreats);
+    connect(&advisor, &Advisor::hinted, this, [this](int c) { announce(Speech::hint(c)); });
+    // A key takes the road of a mouse click: the column's click area is
+    // clicked, so its clicked signal reaches drop and then win.
+    connect(&columnKeys, &ColumnKeys::pressed, this, [this](int c) {
+        if (!isColumnFull(c) && lblcover[c][0]->takesPlayerInput())
+            clickColumn(c);
+    });
 }
 
 void Form1::load()
@@ -180,21 +140,20 @@ void Form1::drop(int c)
     // keeps any other caller from writing past the top of the column.
     if (isColumnFull(c) || isOver())
         return;
-    takenBack.clear();
+    record.forgetTakenBack();
     play(c);
 }
 
 void Form1::play(int c)
 {
     const int h = height[c];
-    hintThinker.stop();
-    hintMarker.clear();
+    advisor.forgetHint();
     const quint8 mover = turn;
     Shp[c][h]->setFill(mover == 1 ? red : blue);
     turn = mover == 1 ? 2 : 1;
     board[c][h] = mover;
     height[c] = static_cast<qint16>(h + 1);
-    record.append(c);
+    record.add(c);
     describeColumn(c);
     showTurnOf(turn);
     showColumnOpen(c);
@@ -203,84 +162,19 @@ void Form1::play(int c)
     turnPassed();
 }
 
-// A key held down takes back or replays one move after another, but copies,
-// hints, or shows and hides what the board shows, once: its repeats,
-// however the system sends them, are taken here, before they reach their
-// action, and go on to keyPressEvent, which has no use for them.
-bool Form1::event(QEvent* event)
-{
-    if (event->type() == QEvent::ShortcutOverride && isRepeatOfOneShotKey(*static_cast<QKeyEvent*>(event))) {
-        event->accept();
-        return true;
-    }
-    return QWidget::event(event);
-}
-
-bool Form1::isRepeatOfOneShotKey(QKeyEvent& event)
-{
-    const QKeySequence key(event.keyCombination());
-    for (const QAction* once : { copyAction, hintAction, outcomesAction, threatsAction })
-        if (once->shortcuts().contains(key))
-            return !heldKeys.pressStartsHold(event);
-    return false;
-}
-
-// A key takes the road of a mouse click: the column's click area is clicked,
-// so its clicked signal reaches drop and then win, as for the mouse. Held
-// down, a key drops one disc, not a stream of them.
-void Form1::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        QContextMenuEvent menuRequest(QContextMenuEvent::Keyboard, rect().center(), mapToGlobal(rect().center()));
-        contextMenuEvent(&menuRequest);
-        return;
-    }
-    const int c = columnOfKey(*event);
-    if (c == 0) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    if (heldKeys.pressStartsHold(*event) && !isColumnFull(c) && lblcover[c][0]->takesPlayerInput())
-        lblcover[c][0]->click();
-}
-
-void Form1::keyReleaseEvent(QKeyEvent* event)
-{
-    heldKeys.release(*event);
-    QWidget::keyReleaseEvent(event);
-}
-
-void Form1::focusOutEvent(QFocusEvent* event)
-{
-    heldKeys.releaseAll();
-    QWidget::focusOutEvent(event);
-}
-
 void Form1::clickColumn(int c)
 {
     lblcover[c][0]->click();
 }
 
-// The right button, the Menu key or Shift+F10; a finished board, being
-// disabled, gets none of them.
-void Form1::contextMenuEvent(QContextMenuEvent* event)
-{
-    QMenu menu(this);
-    menu.addActions(actions());
-    const QPoint where = event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
-                                                                     : mapToGlobal(rect().center());
-    menu.exec(where);
-}
-
 void Form1::undo()
 {
-    const qsizetype from = lastMoveToTakeBack();
+    const qsizetype from = firstToTakeBack();
     if (isOver() || from < 0)
         return;
-    hintThinker.stop();
-    hintMarker.clear();
-    const qsizetype count = record.size() - from;
-    while (record.size() > from)
+    advisor.forgetHint();
+    const qsizetype count = record.played().size() - from;
+    while (record.played().size() > from)
         takeBackLastMove();
     announce(Speech::takenBack(static_cast<int>(count)));
     turnPassed();
@@ -288,19 +182,19 @@ void Form1::undo()
 
 void Form1::redo()
 {
-    if (takenBack.isEmpty() || !isPersonToMove())
+    if (!record.canReplay() || !isPersonToMove())
         return;
     int count = 0;
     do {
-        play(takenBack.takeLast());
+        play(record.takeNextToReplay());
         ++count;
-    } while (isComputersTurn() && !takenBack.isEmpty() && !isOver());
+    } while (isComputersTurn() && record.canReplay() && !isOver());
     announce(Speech::replayed(count));
 }
 
 void Form1::copyMoves()
 {
-    runtime::copyText(game::moveString(record));
+    runtime::copyText(game::moveString(record.played()));
     announce(Speech::movesCopied());
 }
 
@@ -308,8 +202,7 @@ void Form1::copyMoves()
 // and the turn goes back to the player who made the move.
 void Form1::takeBackLastMove()
 {
-    const int c = record.takeLast();
-    takenBack.append(c);
+    const int c = record.takeBack();
     const int h = height[c] - 1;
     turn = static_cast<quint8>(board[c][h]);
     board[c][h] = 0;
@@ -320,47 +213,17 @@ void Form1::takeBackLastMove()
     showTurnOf(turn);
 }
 
-void Form1::hint()
-{
-    if (!isPersonToMove())
-        return;
-    hintMarker.waitForHint();
-    seekHint();
-}
-
-// While the outcomes are shown, the hint is the column they show best, so
-// that the board never gives two answers to one question; otherwise the
-// hint's own thinker looks for it.
-void Form1::seekHint()
-{
-    const auto markHint = [this](int c) {
-        hintMarker.mark(*Shp[c][height[c]], turn == 1 ? red : blue);
-        announce(Speech::hint(c));
-    };
-    if (outcomes.isOn()) {
-        hintThinker.stop();
-        outcomes.whenBestKnown(markHint);
-    } else {
-        hintThinker.think(record, engine::Level::hard, markHint);
-    }
-}
-
-// A hint still waiting for the outcomes goes on waiting for them, or for
-// the hint's own thinker once they are gone.
 void Form1::showOutcomes(bool shown)
 {
-    const bool hintWaits = outcomes.isAwaitingBest();
-    outcomesAction->setChecked(shown);
-    outcomes.setOn(shown);
-    if (hintWaits)
-        seekHint();
+    menu.outcomes->setChecked(shown);
+    advisor.showOutcomes(shown);
     announce({});
 }
 
 void Form1::showThreats(bool shown)
 {
-    threatsAction->setChecked(shown);
-    threats.setOn(shown);
+    menu.threats->setChecked(shown);
+    advisor.showThreats(shown);
 }
 
 // Screen readers read the board from the controls' names, which follow the game.
@@ -376,7 +239,7 @@ void Form1::describeColumn(int c)
 void Form1::announce(const QString& news)
 {
     setAccessibleDescription(
-        Speech::boardDescription(news, !isOver() && isComputersTurn(), outcomes.isOn() && isPersonToMove()));
+        Speech::boardDescription(news, !isOver() && isComputersTurn(), advisor.outcomesShown() && isPersonToMove()));
 }
 
 void Form1::win()
@@ -440,12 +303,11 @@ void Form1::showTurnOf(int player)
 // computer.
 void Form1::turnPassed()
 {
-    undoAction->setEnabled(!isOver() && lastMoveToTakeBack() >= 0);
-    redoAction->setEnabled(isPersonToMove() && !takenBack.isEmpty());
-    copyAction->setEnabled(!record.isEmpty());
-    hintAction->setEnabled(isPersonToMove());
-    outcomes.follow(record, height, isPersonToMove());
-    threats.follow(board, !isOver());
+    menu.undo->setEnabled(!isOver() && firstToTakeBack() >= 0);
+    menu.redo->setEnabled(isPersonToMove() && record.canReplay());
+    menu.copy->setEnabled(!record.played().isEmpty());
+    menu.hint->setEnabled(isPersonToMove());
+    advisor.follow({ record.played(), height, board, turn, isPersonToMove(), !isOver() });
     emit turnChanged(turn);
 }
 
@@ -456,23 +318,9 @@ void Form1::showColumnOpen(int c)
         area->setVisible(!isColumnFull(c));
 }
 
-// Who made move i of the record: players alternate, and the last move was
-// made by the player not to move now.
-int Form1::moverOf(qsizetype move) const
+qsizetype Form1::firstToTakeBack() const
 {
-    const bool sameAsLast = (record.size() - 1 - move) % 2 == 0;
-    return sameAsLast ? opponentOf(turn) : turn;
-}
-
-// The first move of the record that undo takes back: the last one, or
-// against the computer the person's last, with the computer's reply.
-qsizetype Form1::lastMoveToTakeBack() const
-{
-    qsizetype move = record.size() - 1;
-    if (bluePlayer == Blue::computer)
-        while (move >= 0 && moverOf(move) == 2)
-            --move;
-    return move;
+    return record.firstToTakeBack(turn, bluePlayer == Blue::computer);
 }
 
 bool Form1::isComputersTurn() const

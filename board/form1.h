@@ -1,23 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/heldkeys.h"
-#include "board/hintmarker.h"
+#include "board/advisor.h"
+#include "board/boardmenu.h"
+#include "board/columnkeys.h"
 #include "board/layout.h"
 #include "board/lines.h"
-#include "board/outcomesview.h"
-#include "board/threatsview.h"
+#include "board/moverecord.h"
 #include "gameover/gameover.h"
 #include "runtime/windowinstance.h"
-#include "thinker/thinker.h"
 
 #include <QList>
 #include <QWidget>
 
 #include <array>
 #include <optional>
-
-class QAction;
 
 namespace runtime {
 class ClickArea;
@@ -28,8 +25,8 @@ class Shape;
 // The board window. It holds the whole state of the one game a run plays,
 // lays out the board, drops a disc for every column click and decides,
 // after each drop, whether the game is over. Moves can be taken back and
-// played again, and copied as digits; a hint, and what each column leads
-// to, come from the engine; the threats, from the board itself.
+// played again, and copied as digits; its menu offers these, and the
+// advisor a hint, what each column leads to, and the threats.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -50,7 +47,7 @@ public:
 
     // What anyone looking at the board can tell: the columns (1 to 7)
     // played so far in order, whose turn it is, and whether the game is over.
-    const QList<int>& moves() const { return record; }
+    const QList<int>& moves() const { return record.played(); }
     int playerToMove() const { return turn; }
     bool isOver() const { return winner[1] || winner[2] || winner[3]; }
 
@@ -68,38 +65,29 @@ public:
     // would land, for a while; against the computer, only on the person's turn.
     // While the outcomes are shown, it is the best of theirs, marked once
     // they are all known.
-    void hint();
+    void hint() { advisor.hint(); }
     // Shows or hides what each column leads to.
     void showOutcomes(bool shown);
-    bool outcomesShown() const { return outcomes.isOn(); }
+    bool outcomesShown() const { return advisor.outcomesShown(); }
     // Shows or hides the holes where a player would complete four.
     void showThreats(bool shown);
     // Drops a disc in column c (1 to 7) by clicking its click area, the road
     // a person's click takes; how the computer plays.
     void clickColumn(int c);
     // Whether the engine is at work for the board: a hint, or outcomes.
-    bool isThinking() const { return !hintThinker.isIdle() || outcomes.isWorking(); }
+    bool isThinking() const { return advisor.isThinking(); }
 
 signals:
     // The player to move changed, after a move or a take-back, or was first
     // drawn by the Load handler.
     void turnChanged(int player);
 
-protected:
-    bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-
 private:
     void createControls();
-    void createActions();
-    bool isRepeatOfOneShotKey(QKeyEvent& event);
+    void connectMenuAndKeys();
     quint8 firstPlayer() const;
     void drop(int c);
     void play(int c);
-    void seekHint();
     void takeBackLastMove();
     void describeColumn(int c);
     void win();
@@ -112,8 +100,7 @@ private:
     void turnPassed();
     void announce(const QString& news);
     bool isColumnFull(int c) const { return height[c] >= game::rows; }
-    int moverOf(qsizetype move) const;
-    qsizetype lastMoveToTakeBack() const;
+    qsizetype firstToTakeBack() const;
     bool isComputersTurn() const;
     bool isPersonToMove() const;
 
@@ -124,8 +111,7 @@ private:
     std::array<qint16, 8> height{};
     game::Cells board{};
     game::Flags winner{};
-    QList<int> record;
-    QList<int> takenBack; // what Redo plays again, the next one last
+    MoveRecord record;
     const Blue bluePlayer;
     const std::optional<QList<int>> opening;
 
@@ -135,17 +121,9 @@ private:
     runtime::Label* lblplayer2 = nullptr;
     std::array<std::array<runtime::Shape*, 6>, 8> Shp{};
     std::array<std::array<runtime::ClickArea*, 6>, 8> lblcover{};
-    QAction* undoAction = nullptr;
-    QAction* redoAction = nullptr;
-    QAction* copyAction = nullptr;
-    QAction* hintAction = nullptr;
-    QAction* outcomesAction = nullptr;
-    QAction* threatsAction = nullptr;
 
-    HeldKeys heldKeys;
-    Thinker hintThinker;
-    HintMarker hintMarker{ *this };
-    OutcomesView outcomes{ Shp, lblcover, this };
-    ThreatsView threats{ Shp };
+    ColumnKeys columnKeys{ *this };
+    BoardMenu menu{ *this };
+    Advisor advisor{ *this, Shp, lblcover };
     runtime::WindowInstance<Gameover> gameover;
 };

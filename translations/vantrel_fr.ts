@@ -54,44 +54,44 @@ Ctrl+C copies the moves; H shows a hint; A shows what each column
 leads to; T shows the threats. The right button, the Menu key or
 Shift+F10 opens a menu with all of them.
 </source>
-        <translation>Usage : vantrel [--computer[=LEVEL]] [--moves=MOVES] [options de Qt]
-Jeu de plateau : lâchez vos jetons tour à tour et alignez-en quatre le premier.
+        <translation>Usage&#xa0;: vantrel [--computer[=LEVEL]] [--moves=MOVES] [options de Qt]
+Jeu de plateau&#xa0;: lâchez vos jetons tour à tour et alignez-en quatre le premier.
 
-Options :
+Options&#xa0;:
   -h, --help          Afficher cette aide et quitter.
   -v, --version       Afficher la version et quitter.
   --computer[=LEVEL]  Jouer contre l&apos;ordinateur, qui joue en bleu.
-                      LEVEL vaut easy, medium (par défaut) ou hard ;
+                      LEVEL vaut easy, medium (par défaut) ou hard&#xa0;;
                       hard joue parfaitement.
-  --moves=MOVES       Partir de la position où mènent ces coups : les
+  --moves=MOVES       Partir de la position où mènent ces coups&#xa0;: les
                       colonnes jouées, de 1 à 7, dans l&apos;ordre, comme 4453.
                       Contre l&apos;ordinateur, vous jouez le camp au trait.
 
 Les options propres à Qt, comme -platform NAME, -style NAME et -reverse,
 sont aussi acceptées.
 
-Pour jouer : cliquez sur une case ou tapez 1 à 7 pour faire tomber un jeton
-dans cette colonne. Ctrl+Z ou Backspace annule un coup et Ctrl+Y le rejoue ;
-Ctrl+C copie les coups ; H affiche un indice ; A montre où mène chaque colonne ;
+Pour jouer&#xa0;: cliquez sur une case ou tapez 1 à 7 pour faire tomber un jeton
+dans cette colonne. Ctrl+Z ou Backspace annule un coup et Ctrl+Y le rejoue&#xa0;;
+Ctrl+C copie les coups&#xa0;; H affiche un indice&#xa0;; A montre où mène chaque colonne&#xa0;;
 T montre les menaces. Le bouton droit, la touche Menu ou Shift+F10 ouvre un
 menu qui les propose tous.
 </translation>
     </message>
     <message>
         <source>vantrel: --moves: move %1, &apos;%2&apos;, is one more than the board&apos;s %3 holes</source>
-        <translation>vantrel: --moves : le coup %1, &apos;%2&apos;, est un de plus que les %3 cases du plateau</translation>
+        <translation>vantrel: --moves&#xa0;: le coup %1, &apos;%2&apos;, est un de plus que les %3 cases du plateau</translation>
     </message>
     <message>
         <source>vantrel: --moves: move %1, &apos;%2&apos;, is not a column from 1 to 7</source>
-        <translation>vantrel: --moves : le coup %1, &apos;%2&apos;, n&apos;est pas une colonne de 1 à 7</translation>
+        <translation>vantrel: --moves&#xa0;: le coup %1, &apos;%2&apos;, n&apos;est pas une colonne de 1 à 7</translation>
     </message>
     <message>
         <source>vantrel: --moves: move %1 is in column %2, which is full</source>
-        <translation>vantrel: --moves : le coup %1 est dans la colonne %2, qui est pleine</translation>
+        <translation>vantrel: --moves&#xa0;: le coup %1 est dans la colonne %2, qui est pleine</translation>
     </message>
     <message>
         <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
-        <translation>vantrel: --moves : le coup %1, dans la colonne %2, vient après la fin de la partie par un alignement de quatre</translation>
+        <translation>vantrel: --moves&#xa0;: le coup %1, dans la colonne %2, vient après la fin de la partie par un alignement de quatre</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "boardmenu.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QWidget>
+
+namespace {
+
+// The texts keep the board window's translation context ("Form1").
+class MenuText {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+
+public:
+    static QString undo() { return tr("Undo"); }
+    static QString redo() { return tr("Redo"); }
+    static QString copyMoves() { return tr("Copy Moves"); }
+    static QString hint() { return tr("Hint"); }
+    static QString showOutcomes() { return tr("Show Outcomes"); }
+    static QString showThreats() { return tr("Show Threats"); }
+};
+
+// The platform's keys for Redo, and both that Linux desktops use.
+QList<QKeySequence> redoKeys()
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& key : { QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) })
+        if (!keys.contains(key))
+            keys << key;
+    return keys;
+}
+
+QAction* addAction(QWidget& board, const QString& text, const QList<QKeySequence>& keys, bool checkable = false)
+{
+    auto* action = new QAction(text, &board);
+    action->setShortcuts(keys);
+    action->setCheckable(checkable);
+    board.addAction(action);
+    return action;
+}
+
+bool isShiftF10(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier;
+}
+
+} // namespace
+
+BoardMenu::BoardMenu(QWidget& board)
+    : QObject(&board)
+    , undo(addAction(board, MenuText::undo(), { QKeySequence::Undo, QKeySequence(Qt::Key_Backspace) }))
+    , redo(addAction(board, MenuText::redo(), redoKeys()))
+    , copy(addAction(board, MenuText::copyMoves(), QKeySequence::keyBindings(QKeySequence::Copy)))
+    , hint(addAction(board, MenuText::hint(), { Qt::Key_H }))
+    , outcomes(addAction(board, MenuText::showOutcomes(), { Qt::Key_A }, true))
+    , threats(addAction(board, MenuText::showThreats(), { Qt::Key_T }, true))
+    , m_board(board)
+{
+    board.installEventFilter(this);
+}
+
+// The menu opens where the mouse is, or for a key in the middle of the
+// board; a held key's repeats are taken before they reach their action.
+bool BoardMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ContextMenu: {
+        const auto* request = static_cast<QContextMenuEvent*>(event);
+        popUp(request->reason() == QContextMenuEvent::Mouse ? request->globalPos()
+                                                            : m_board.mapToGlobal(m_board.rect().center()));
+        return true;
+    }
+    case QEvent::KeyPress:
+        if (!isShiftF10(*static_cast<QKeyEvent*>(event)))
+            break;
+        popUp(m_board.mapToGlobal(m_board.rect().center()));
+        return true;
+    case QEvent::ShortcutOverride:
+        if (!isRepeatOfOneShotKey(*static_cast<QKeyEvent*>(event)))
+            break;
+        event->accept();
+        return true;
+    case QEvent::KeyRelease:
+        m_heldKeys.release(*static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::FocusOut:
+        m_heldKeys.releaseAll();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void BoardMenu::popUp(const QPoint& where)
+{
+    QMenu menu(&m_board);
+    menu.addActions({ undo, redo, copy });
+    menu.addSeparator();
+    menu.addActions({ hint, outcomes, threats });
+    menu.exec(where);
+}
+
+bool BoardMenu::isRepeatOfOneShotKey(QKeyEvent& event)
+{
+    const QKeySequence key(event.keyCombination());
+    for (const QAction* once : { copy, hint, outcomes, threats })
+        if (once->shortcuts().contains(key))
+            return !m_heldKeys.pressStartsHold(event);
+    return false;
+}
