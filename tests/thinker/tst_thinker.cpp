@@ -18,13 +18,14 @@ qsizetype threadCount()
     return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
 }
 
-// Two 9-disc positions just past the opening book, played along the edges,
+// Three 10-disc positions past the opening book, played along the edges,
 // whose search by hard takes seconds of an optimised build: long enough to
-// be stopped well before its end. Each question has its own, so that the
-// second does not find its answer in what the shared engine's table kept
-// of the first.
-const QList<int> FirstLongQuestion{ 1, 2, 2, 1, 7, 6, 6, 7, 7 };
-const QList<int> SecondLongQuestion{ 1, 2, 1, 2, 7, 6, 7, 6, 7 };
+// be stopped well before its end. Each question has its own, so that one
+// does not find its answer in what the shared engine's table kept of
+// another.
+const QList<int> FirstLongQuestion{ 1, 2, 2, 1, 7, 6, 6, 7, 7, 1 };
+const QList<int> SecondLongQuestion{ 2, 1, 1, 2, 6, 7, 7, 6, 6, 7 };
+const QList<int> ThirdLongQuestion{ 1, 2, 2, 1, 7, 6, 6, 7, 7, 6 };
 
 // Long enough for the worker to be started and searching.
 constexpr int SettleMs = 100;
@@ -76,6 +77,31 @@ private slots:
         thinker.stop();
         QCOMPARE(threadCount(), before);
         QCOMPARE(answers, 0);
+    }
+
+    // Thinkers take turns at the one engine: one that waits for its turn
+    // is answered once the engine is free, and one stopped while it waits
+    // ends its wait at once, unanswered.
+    void waitingForTheEngine()
+    {
+        Thinker busy;
+        Thinker waiting;
+        Thinker stopped;
+        busy.think(ThirdLongQuestion, engine::Level::hard, [](int) {});
+        QTest::qWait(SettleMs);
+        int column = 0;
+        int stoppedAnswers = 0;
+        waiting.think({ 4 }, engine::Level::hard, [&column](int found) { column = found; });
+        stopped.think({ 4 }, engine::Level::hard, [&stoppedAnswers](int) { ++stoppedAnswers; });
+        QTest::qWait(SettleMs);
+        QVERIFY2(!busy.isIdle(), "the question should take longer than this to answer");
+        QCOMPARE(column, 0);
+        stopped.stop();
+        QVERIFY(stopped.isIdle());
+        busy.stop();
+        QTRY_VERIFY(column != 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(stoppedAnswers, 0);
     }
 };
 
