@@ -66,6 +66,7 @@ BoardMenu::BoardMenu(QWidget& board)
 // board; a held key's repeats are taken before they reach their action.
 bool BoardMenu::eventFilter(QObject* watched, QEvent* event)
 {
+    m_heldKeys.follow(*event);
     switch (event->type()) {
     case QEvent::ContextMenu: {
         const auto* request = static_cast<QContextMenuEvent*>(event);
@@ -83,12 +84,6 @@ bool BoardMenu::eventFilter(QObject* watched, QEvent* event)
             break;
         event->accept();
         return true;
-    case QEvent::KeyRelease:
-        m_heldKeys.release(*static_cast<QKeyEvent*>(event));
-        break;
-    case QEvent::FocusOut:
-        m_heldKeys.releaseAll();
-        break;
     default:
         break;
     }

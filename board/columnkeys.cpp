@@ -26,10 +26,9 @@ ColumnKeys::ColumnKeys(QWidget& board)
     board.installEventFilter(this);
 }
 
-// Releases of every key are counted: a key pressed as 4 may be released as
-// $ once Shift is down.
 bool ColumnKeys::eventFilter(QObject* watched, QEvent* event)
 {
+    m_heldKeys.follow(*event);
     switch (event->type()) {
     case QEvent::KeyPress:
         if (const int c = columnOfKey(*static_cast<QKeyEvent*>(event))) {
@@ -37,12 +36,6 @@ bool ColumnKeys::eventFilter(QObject* watched, QEvent* event)
                 emit pressed(c);
             return true;
         }
-        break;
-    case QEvent::KeyRelease:
-        m_heldKeys.release(*static_cast<QKeyEvent*>(event));
-        break;
-    case QEvent::FocusOut:
-        m_heldKeys.releaseAll();
         break;
     default:
         break;

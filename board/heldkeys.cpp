@@ -47,3 +47,11 @@ void HeldKeys::releaseAll()
 {
     m_keys.clear();
 }
+
+void HeldKeys::follow(const QEvent& event)
+{
+    if (event.type() == QEvent::KeyRelease)
+        release(static_cast<const QKeyEvent&>(event));
+    else if (event.type() == QEvent::FocusOut)
+        releaseAll();
+}

@@ -3,6 +3,7 @@
 
 #include <QHash>
 
+class QEvent;
 class QKeyEvent;
 
 // The keys held down, so that a key held drops one disc however the system
@@ -24,6 +25,10 @@ public:
     void release(const QKeyEvent& event);
     // Forgets every key: releases go elsewhere while the window lacks the focus.
     void releaseAll();
+    // Follows the window the keys are pressed in: its releases of any key
+    // (a key pressed as 4 may be released as $ once Shift is down), and its
+    // loss of the focus.
+    void follow(const QEvent& event);
 
 private:
     struct Key {
