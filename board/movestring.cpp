@@ -48,6 +48,8 @@ std::variant<QList<int>, MoveStringFault> readMoveString(const QString& digits)
         moves << c;
         scanLines(cells, winner);
     }
+    if (winner[1] || winner[2] || moves.size() == holes)
+        return MoveStringFault{ Kind::endsGame, static_cast<int>(moves.size()), characters.last() };
     return moves;
 }
 

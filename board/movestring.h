@@ -20,14 +20,15 @@ struct MoveStringFault {
         notAColumn, // a character other than 1 to 7
         columnFull,
         gameOver,   // a move after four in a line
+        endsGame,   // the last move ends the game: nothing is left to play
     };
     Kind kind = Kind::notAColumn;
     int move = 0;      // its place in the string, from 1
     QString character; // as given
 };
 
-// The moves of a string that a game can play from the empty board, or the
-// first fault in it.
+// The moves of a string that a game can play from the empty board and go
+// on from, or the first fault in it.
 std::variant<QList<int>, MoveStringFault> readMoveString(const QString& digits);
 
 } // namespace game

@@ -224,6 +224,9 @@ private:
         case Kind::gameOver:
             return tr("vantrel: --moves: move %1, in column %2, comes after four in a line ended the game")
                 .arg(move, character);
+        case Kind::endsGame:
+            return tr("vantrel: --moves: move %1, in column %2, ends the game, which leaves nothing to play")
+                .arg(move, character);
         }
         return {};
     }

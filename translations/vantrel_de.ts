@@ -93,6 +93,10 @@ ein Menü mit allen diesen Befehlen.
         <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
         <translation>vantrel: --moves: Zug %1, in Spalte %2, kommt nach dem Spielende durch vier in einer Reihe</translation>
     </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, ends the game, which leaves nothing to play</source>
+        <translation>vantrel: --moves: Zug %1, in Spalte %2, beendet das Spiel, sodass nichts mehr zu spielen bleibt</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -93,6 +93,10 @@ menú con todas estas opciones.
         <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
         <translation>vantrel: --moves: la jugada %1, en la columna %2, llega después de que cuatro en línea terminaran la partida</translation>
     </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, ends the game, which leaves nothing to play</source>
+        <translation>vantrel: --moves: la jugada %1, en la columna %2, termina la partida y no deja nada por jugar</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

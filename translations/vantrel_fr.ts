@@ -93,6 +93,10 @@ menu qui les propose tous.
         <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
         <translation>vantrel: --moves&#xa0;: le coup %1, dans la colonne %2, vient après la fin de la partie par un alignement de quatre</translation>
     </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, ends the game, which leaves nothing to play</source>
+        <translation>vantrel: --moves&#xa0;: le coup %1, dans la colonne %2, termine la partie et ne laisse plus rien à jouer</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -93,6 +93,10 @@ menu con tutti questi comandi.
         <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
         <translation>vantrel: --moves: la mossa %1, nella colonna %2, viene dopo che quattro in fila hanno chiuso la partita</translation>
     </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, ends the game, which leaves nothing to play</source>
+        <translation>vantrel: --moves: la mossa %1, nella colonna %2, chiude la partita e non lascia nulla da giocare</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -93,6 +93,10 @@ T で脅威を表示します。右ボタン、メニューキー、Shift+F10 �
         <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
         <translation>vantrel: --moves: %1手目 (列 %2) は、4つ並んで対局が終わった後の手です</translation>
     </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, ends the game, which leaves nothing to play</source>
+        <translation>vantrel: --moves: %1手目 (列 %2) で対局が終わり、指す手が残りません</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -93,6 +93,10 @@ opent een menu met al deze opdrachten.
         <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
         <translation>vantrel: --moves: zet %1, in kolom %2, komt nadat vier op een rij het spel beëindigde</translation>
     </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, ends the game, which leaves nothing to play</source>
+        <translation>vantrel: --moves: zet %1, in kolom %2, beëindigt het spel, zodat er niets meer te spelen valt</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

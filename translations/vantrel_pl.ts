@@ -93,6 +93,10 @@ menu ze wszystkimi tymi poleceniami.
         <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
         <translation>vantrel: --moves: ruch %1, w kolumnie %2, następuje po końcu gry przez cztery w linii</translation>
     </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, ends the game, which leaves nothing to play</source>
+        <translation>vantrel: --moves: ruch %1, w kolumnie %2, kończy grę i nie zostawia nic do zagrania</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

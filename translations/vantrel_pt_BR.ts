@@ -93,6 +93,10 @@ essas opções.
         <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
         <translation>vantrel: --moves: a jogada %1, na coluna %2, vem depois que quatro em linha encerraram a partida</translation>
     </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, ends the game, which leaves nothing to play</source>
+        <translation>vantrel: --moves: a jogada %1, na coluna %2, encerra a partida e não deixa nada para jogar</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

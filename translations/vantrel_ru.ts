@@ -93,6 +93,10 @@ Shift+F10 вызывают меню со всеми этими командам�
         <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
         <translation>vantrel: --moves: ход %1, в столбец %2, сделан после того, как четыре в линию завершили игру</translation>
     </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, ends the game, which leaves nothing to play</source>
+        <translation>vantrel: --moves: ход %1, в столбец %2, завершает игру, и играть больше нечего</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -92,6 +92,10 @@ A 显示每一列的结局；T 显示威胁。鼠标右键、菜单键或 Shift+
         <source>vantrel: --moves: move %1, in column %2, comes after four in a line ended the game</source>
         <translation>vantrel: --moves: 第 %1 步（第 %2 列）在四子连线结束对局之后</translation>
     </message>
+    <message>
+        <source>vantrel: --moves: move %1, in column %2, ends the game, which leaves nothing to play</source>
+        <translation>vantrel: --moves: 第 %1 步（第 %2 列）结束了对局，没有可以再下的棋</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -112,6 +112,9 @@ void TestCommandLine::aLineItCannotFollowIsRefused_data()
     movesRow("moves: beyond Unicode's first plane", "4\U0001F600", "2, '\U0001F600', is not a column from 1 to 7");
     movesRow("moves: a full column", "3333333", "7 is in column 3, which is full");
     movesRow("moves: after four in a line", "12121212", "8, in column 2, comes after four in a line ended the game");
+    movesRow("moves: the last makes four in a line", "1212121", "7, in column 1, ends the game, which leaves nothing to play");
+    movesRow("moves: the last fills the board", "455714637617614767242476316455122212535333",
+             "42, in column 3, ends the game, which leaves nothing to play");
     movesRow("moves: more than the board holds", QString(100000, u'4'), "43, '4', is one more than the board's 42 holes");
     QTest::newRow("moves: none given") << QStringList{ "--moves" } << "vantrel: option '--moves' needs a value\n" + tryHelp;
 }
