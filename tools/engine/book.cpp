@@ -2,8 +2,9 @@
 #include "book.h"
 
 #include "bookfile.h"
+#include "longsearch.h"
 #include "measure.h"
-#include "threads.h"
+#include "options.h"
 #include "workfile.h"
 
 #include "engine/book.h"
@@ -12,10 +13,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
-#include <fstream>
-#include <iostream>
 #include <mutex>
-#include <sstream>
 #include <unordered_map>
 #include <vector>
 
@@ -26,53 +24,53 @@ using engine::Position;
 
 namespace {
 
+struct BookSettings {
+    int depth = 8;               // the discs on the board in every position searched
+    int shard = 1;               // this part, 1 to shards
+    int shards = 1;              // how many parts the layer is cut into
+    // For each thread: a table this small stays close to the processor and
+    // searches the layer about three times as fast as one of gigabytes, for
+    // a sixth more nodes; with two threads, a fifth faster than 32 MiB.
+    LongSearchSettings search{ 2, 16, {}, {} };
+    // A book of the layers before, or none: what it proves bounds each
+    // search, and the positions it holds are taken from it.
+    const engine::Book* known = nullptr;
+};
+
 // Positions next to one another in key order share much of their search, so
 // each thread takes runs of them and keeps its table from one to the next.
 constexpr std::size_t RunLength = 32;
 
-class PartSearch {
+class PartSearch final : public LongSearch {
 public:
     explicit PartSearch(const BookSettings& settings)
-        : m_settings(settings)
+        : LongSearch("book", settings.search, false)
+        , m_settings(settings)
+        , m_layer(engine::reachableKeys(settings.depth))
+        , m_keys(engine::shardOf(m_layer, settings.shard, settings.shards))
     {
-    }
-
-    int run()
-    {
-        const std::vector<std::uint64_t> layer = engine::reachableKeys(m_settings.depth);
-        m_keys = engine::shardOf(layer, m_settings.shard, m_settings.shards);
-        const WorkFile done = readWork();
-        for (const std::uint64_t key : m_keys)
-            if (!m_known.contains(key))
-                m_pending.push_back(key);
-        std::cerr << "book: shard " << m_settings.shard << '/' << m_settings.shards << " of the "
-                  << layer.size() << " positions with " << m_settings.depth << " discs: " << m_keys.size()
-                  << ", " << m_known.size() << " read from " << m_settings.work << ", " << m_pending.size()
-                  << " to search\n";
-        std::vector<engine::TranspositionTable> tables = tablesFor(m_settings.threads, m_settings.tableMiB);
-        m_out = appendToWorkFile(m_settings.work, done);
-        if (!m_out) {
-            std::cerr << "book: cannot write " << m_settings.work << '\n';
-            return 1;
-        }
-        m_start = Clock::now();
-        runOnThreads(m_settings.threads, [&](int thread) { work(tables[static_cast<std::size_t>(thread)]); });
-        return write();
     }
 
 private:
-    // The choices made before, each one checked first: a choice that is
-    // wrong would go into the book unsearched.
-    WorkFile readWork()
+    // The choices made before, as the work file holds them: the rest of
+    // the part is searched.
+    void readBack(const std::vector<WorkLine>& lines) override
     {
-        WorkFile work = readWorkFile(m_settings.work, false, [this](const WorkLine& line) { return faultOf(line); });
-        for (const WorkLine& line : work.lines)
+        for (const WorkLine& line : lines)
             m_known[line.key] = line.choice;
-        return work;
+        for (const std::uint64_t key : m_keys)
+            if (!m_known.contains(key))
+                m_pending.push_back(key);
+        std::fprintf(stderr,
+                     "book: shard %d/%d of the %zu positions with %d discs: %zu, %zu read from %s, %zu to search\n",
+                     m_settings.shard, m_settings.shards, m_layer.size(), m_settings.depth, m_keys.size(),
+                     m_known.size(), m_settings.search.work.c_str(), m_pending.size());
     }
 
-    // What makes a line of the work file no choice of this part.
-    std::string faultOf(const WorkLine& line) const
+    // What makes a line of the work file no choice of this part, checked
+    // before any is taken back: a choice that is wrong would go into the
+    // book unsearched.
+    std::string faultOf(const WorkLine& line) const override
     {
         const Position p = Position::fromKey(line.key);
         if (p.moves() != m_settings.depth)
@@ -83,7 +81,7 @@ private:
         return scoreOutside(line, boundsOf(p), "the book of the layers before");
     }
 
-    void work(engine::TranspositionTable& table)
+    void work(engine::TranspositionTable& table) override
     {
         engine::Search search(table);
         for (;;) {
@@ -114,53 +112,60 @@ private:
     {
         std::lock_guard lock(m_mutex);
         m_known[key] = choice;
-        m_out << key << ' ' << choice.column << ' ' << choice.score << std::endl;
+        keep({ key, choice });
         ++m_searched;
         m_nodes += nodes;
-        const double seconds = secondsSince(m_start);
+        const double seconds = secondsSearching();
         if (m_searched % 500 == 0 || m_searched == m_pending.size()) {
             const double left = seconds / static_cast<double>(m_searched)
                                 * static_cast<double>(m_pending.size() - m_searched);
-            std::ostringstream line;
-            line << "book: " << m_searched << " of " << m_pending.size() << " searched in "
-                 << static_cast<long>(seconds) << " s, " << m_nodes << " nodes; about "
-                 << static_cast<long>(left / 60) << " min left";
-            std::cerr << line.str() << std::endl;
+            std::fprintf(stderr, "book: %zu of %zu searched in %ld s, %llu nodes; about %ld min left\n", m_searched,
+                         m_pending.size(), static_cast<long>(seconds), static_cast<unsigned long long>(m_nodes),
+                         static_cast<long>(left / 60));
         }
     }
 
-    int write()
+    int write() override
     {
         std::vector<engine::Book::Entry> entries;
         entries.reserve(m_keys.size());
         for (const std::uint64_t key : m_keys)
             entries.push_back({ key, m_known.at(key) });
-        const std::size_t bytes = writeBookFile(m_settings.output, engine::Book::fromEntries(std::move(entries)));
+        const std::size_t bytes
+            = writeBookFile(m_settings.search.output, engine::Book::fromEntries(std::move(entries)));
         std::printf("book: shard %d/%d, %zu positions with %d discs, %zu bytes, in %s; %zu searched in %.0f s "
                     "on %d thread(s), %llu nodes\n",
                     m_settings.shard, m_settings.shards, m_keys.size(), m_settings.depth, bytes,
-                    m_settings.output.c_str(), m_searched, secondsSince(m_start), m_settings.threads,
+                    m_settings.search.output.c_str(), m_searched, secondsSearching(), m_settings.search.threads,
                     static_cast<unsigned long long>(m_nodes));
         return 0;
     }
 
     const BookSettings& m_settings;
-    std::vector<std::uint64_t> m_keys;    // this shard's positions, in key order
+    const std::vector<std::uint64_t> m_layer;
+    const std::vector<std::uint64_t> m_keys; // this shard's positions, in key order
     std::vector<std::uint64_t> m_pending; // those not in the work file
     std::atomic<std::size_t> m_nextRun{ 0 };
     std::mutex m_mutex;
     std::unordered_map<std::uint64_t, Choice> m_known;
-    std::ofstream m_out;
     std::size_t m_searched = 0;
     std::uint64_t m_nodes = 0;
-    Clock::time_point m_start;
 };
 
 } // namespace
 
-int book(const BookSettings& settings)
+int runBook(Command& command)
 {
-    return PartSearch(settings).run();
+    BookSettings settings;
+    command.number("depth", "The discs on the board in every position of the layer", settings.depth, 0, MaxLayerDepth);
+    command.shard("shard", "This part of the layer, cut into N in key order", settings.shard, settings.shards);
+    LongSearchOptions search(command, settings.search, "The part to write");
+    BookOption known(command, "A book of the layers before, whose bounds start each search, or none");
+    if (!command.read())
+        return 0;
+    search.check(command);
+    settings.known = known.read(command);
+    return PartSearch(settings).run(command);
 }
 
 } // namespace tool

@@ -162,7 +162,7 @@ bool Command::read()
     if (!m_parser.parse(QStringList{ qt("vantrel-engine " + m_name) } + m_words))
         refuseParse();
     if (m_parser.isSet("help")) {
-        std::fputs(helpText().c_str(), stdout);
+        std::printf("%s", helpText().c_str());
         return false;
     }
     for (const Declared& d : m_declared) {

@@ -2,9 +2,11 @@
 #include "latency.h"
 
 #include "measure.h"
+#include "options.h"
 
 #include "engine/benchmark.h"
 #include "engine/engine.h"
+#include "engine/team.h"
 
 #include <algorithm>
 #include <array>
@@ -22,6 +24,17 @@ using engine::Position;
 using engine::Random;
 
 namespace {
+
+struct LatencySettings {
+    int hotseatGames = 200;
+    int levelGames = 100;        // against each level
+    std::uint64_t seed = 1;
+    std::size_t tableMiB = 8;    // the program's
+    const engine::Book* book = nullptr;
+    int fromDiscs = 0;           // positions with fewer discs go untimed
+    bool outcomes = false;       // time every column's score, as the outcomes view asks
+    int threads = engine::processorsToUse();
+};
 
 // A person at the board: takes a win when there is one, blocks the
 // opponent's when it must, and otherwise drops a disc anywhere, the centre
@@ -181,8 +194,6 @@ bool report(const std::string& title, const Timer& timer)
     return met;
 }
 
-} // namespace
-
 int latency(const LatencySettings& settings)
 {
     Random random(settings.seed);
@@ -234,6 +245,29 @@ int latency(const LatencySettings& settings)
     }
     std::printf("\n");
     return met ? 0 : 1;
+}
+
+} // namespace
+
+int runLatency(Command& command)
+{
+    LatencySettings settings;
+    command.number("games", "Games between two people, every position timed", settings.hotseatGames, 0, MaxGames);
+    command.number("level-games", "Games against each level, the person's turns timed", settings.levelGames, 0,
+                   MaxGames);
+    seedOption(command, settings.seed);
+    tableOption(command, settings.tableMiB);
+    BookOption book(command, "The opening book, or none");
+    command.number("from-discs", "The fewest discs on the board in a position timed", settings.fromDiscs, 0,
+                   engine::Cells);
+    command.yesNo("outcomes", "Time every column's score, as the outcomes view asks, rather than perfect play's answer",
+                  settings.outcomes);
+    command.number("threads", "Threads searching together, as the game uses them", settings.threads, 1,
+                   engine::MostThreads);
+    if (!command.read())
+        return 0;
+    settings.book = book.read(command);
+    return latency(settings);
 }
 
 } // namespace tool

@@ -1,36 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/book.h"
-#include "engine/team.h"
-
-#include <cstddef>
-#include <cstdint>
+#include "command.h"
 
 namespace tool {
 
-struct LatencySettings {
-    int hotseatGames = 200;
-    int levelGames = 100;        // against each level
-    std::uint64_t seed = 1;
-    std::size_t tableMiB = 8;    // the program's
-    const engine::Book* book = nullptr;
-    int fromDiscs = 0;           // positions with fewer discs go untimed
-    bool outcomes = false;       // time every column's score, as the outcomes view asks
-    int threads = engine::processorsToUse();
-};
-
-// How long perfect play's answer (what a hint and hard compute) takes at
-// every ply of games between two simulated people, and at the person's
-// turns against each level: cold, with the table emptied before each
-// position, and warm, with it kept through the game. Prints first the
-// benchmark's time on this machine, by which other machines' figures scale,
-// then the figures by the number of discs, the whole run's, and a few named
-// openings. With `outcomes`, what is timed is the outcomes view's work: the
-// time until every column's sign is known, and until every count is.
-// Returns 1 when a target is missed: cold, a 95th percentile of 30 ms or
-// more, or an answer of 0.5 s or more; for the signs, 50 ms and 0.5 s; for
-// the counts, 250 ms and 1 s.
-int latency(const LatencySettings& settings);
+// vantrel-engine latency: how long perfect play's answer (what a hint and
+// hard compute) takes at every ply of games between two simulated people,
+// and at the person's turns against each level: cold, with the table
+// emptied before each position, and warm, with it kept through the game.
+// Prints first the benchmark's time on this machine, by which other
+// machines' figures scale, then the figures by the number of discs, the
+// whole run's, and a few named openings. With --outcomes yes, what is
+// timed is the outcomes view's work: the time until every column's sign is
+// known, and until every count is. Returns 1 when a target is missed:
+// cold, a 95th percentile of 30 ms or more, or an answer of 0.5 s or more;
+// for the signs, 50 ms and 0.5 s; for the counts, 250 ms and 1 s.
+int runLatency(Command& command);
 
 } // namespace tool

@@ -2,8 +2,9 @@
 #include "lines.h"
 
 #include "bookfile.h"
+#include "longsearch.h"
 #include "measure.h"
-#include "threads.h"
+#include "options.h"
 #include "workfile.h"
 
 #include "engine/book.h"
@@ -11,11 +12,8 @@
 
 #include <condition_variable>
 #include <cstdio>
-#include <fstream>
-#include <iostream>
 #include <map>
 #include <mutex>
-#include <sstream>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -27,24 +25,20 @@ using engine::Position;
 
 namespace {
 
-class LinesMaker {
+struct LinesSettings {
+    int depth = 12;                      // the most discs on the board in a book position
+    LongSearchSettings search{ 2, 2048, {}, {} };
+    const engine::Book* given = nullptr; // a book whose choices are taken rather than searched
+};
+
+class LinesMaker final : public LongSearch {
 public:
     explicit LinesMaker(const LinesSettings& settings)
-        : m_settings(settings)
+        : LongSearch("lines", settings.search, true)
+        , m_settings(settings)
     {
         if (settings.given != nullptr)
             m_given = *settings.given;
-    }
-
-    int run()
-    {
-        const WorkFile done = readWork();
-        std::vector<engine::TranspositionTable> tables = tablesFor(m_settings.threads, m_settings.tableMiB);
-        m_out = appendToWorkFile(m_settings.work, done);
-        if (!m_out) {
-            std::cerr << "lines: cannot write " << m_settings.work << '\n';
-            return 1;
-        }
         // Playing first: the empty board. Playing second: after each of the
         // opponent's first moves.
         push(Position{});
@@ -53,25 +47,22 @@ public:
             p.play(c);
             push(p);
         }
-        runOnThreads(m_settings.threads, [&](int thread) { work(tables[static_cast<std::size_t>(thread)]); });
-        return write();
     }
 
 private:
-    // The choices made before, each one checked first, against the book
-    // given too: a choice that is wrong would go into the lines unsearched.
-    WorkFile readWork()
+    // The choices made before, as the work file holds them: they are
+    // taken rather than searched again.
+    void readBack(const std::vector<WorkLine>& lines) override
     {
-        WorkFile work = readWorkFile(m_settings.work, true, [this](const WorkLine& line) { return faultOf(line); });
-        for (const WorkLine& line : work.lines)
+        for (const WorkLine& line : lines)
             m_known[line.key] = { line.choice, line.discs };
-        std::cerr << "lines: " << m_known.size() << " choices read from " << m_settings.work << '\n';
-        return work;
+        std::fprintf(stderr, "lines: %zu choices read from %s\n", m_known.size(), m_settings.search.work.c_str());
     }
 
-    // What makes a line of the work file no choice of these lines: a score
-    // the book given disproves.
-    std::string faultOf(const WorkLine& line) const
+    // What makes a line of the work file no choice of these lines, checked
+    // before any is taken back: a score the book given disproves. A choice
+    // that is wrong would go into the lines unsearched.
+    std::string faultOf(const WorkLine& line) const override
     {
         return scoreOutside(line, m_given.bounds(Position::fromKey(line.key)), "the book given");
     }
@@ -84,7 +75,7 @@ private:
         m_ready.notify_one();
     }
 
-    void work(engine::TranspositionTable& table)
+    void work(engine::TranspositionTable& table) override
     {
         engine::Search search(table);
         for (;;) {
@@ -147,20 +138,16 @@ private:
     {
         std::lock_guard lock(m_mutex);
         m_known[canonical.key()] = { choice, canonical.moves() };
-        m_out << canonical.key() << ' ' << choice.column << ' ' << choice.score << ' ' << canonical.moves()
-              << std::endl;
+        keep({ canonical.key(), choice, canonical.moves() });
         ++m_searched;
         m_searchSeconds += seconds;
-        if (m_searched % 100 == 0 || seconds > 10 || canonical.moves() < 5) {
-            std::ostringstream line;
-            line << "lines: " << m_searched << " searched (" << m_book.size() << " in the book, "
-                 << m_stack.size() << " waiting); ply " << canonical.moves() << " took " << seconds
-                 << " s; " << m_searchSeconds << " s searching in all";
-            std::cerr << line.str() << std::endl;
-        }
+        if (m_searched % 100 == 0 || seconds > 10 || canonical.moves() < 5)
+            std::fprintf(stderr,
+                         "lines: %ld searched (%zu in the book, %zu waiting); ply %d took %g s; %g s searching in all\n",
+                         m_searched, m_book.size(), m_stack.size(), canonical.moves(), seconds, m_searchSeconds);
     }
 
-    int write()
+    int write() override
     {
         std::vector<engine::Book::Entry> entries;
         std::map<int, int> perPly;
@@ -169,12 +156,12 @@ private:
             ++perPly[moves];
         }
         const engine::Book book = engine::Book::fromEntries(std::move(entries));
-        const std::size_t bytes = writeBookFile(m_settings.output, book);
-        std::cout << "lines: " << book.size() << " positions up to " << m_settings.depth << " discs, "
-                  << bytes << " bytes, in " << m_settings.output << "; " << m_searched
-                  << " searched in " << m_searchSeconds << " s of search\n";
+        const std::size_t bytes = writeBookFile(m_settings.search.output, book);
+        std::printf("lines: %zu positions up to %d discs, %zu bytes, in %s; %ld searched in %g s of search\n",
+                    book.size(), m_settings.depth, bytes, m_settings.search.output.c_str(), m_searched,
+                    m_searchSeconds);
         for (const auto& [moves, count] : perPly)
-            std::cout << "  " << moves << " discs: " << count << '\n';
+            std::printf("  %d discs: %d\n", moves, count);
         return 0;
     }
 
@@ -191,7 +178,6 @@ private:
     std::unordered_set<std::uint64_t> m_queued;
     std::unordered_map<std::uint64_t, Known> m_known;
     std::map<std::uint64_t, int> m_book; // canonical key -> discs on the board
-    std::ofstream m_out;
     int m_busy = 0;
     long m_searched = 0;
     double m_searchSeconds = 0;
@@ -199,9 +185,20 @@ private:
 
 } // namespace
 
-int lines(const LinesSettings& settings)
+int runLines(Command& command)
 {
-    return LinesMaker(settings).run();
+    LinesSettings settings;
+    std::string givenPath;
+    command.number("depth", "The most discs on the board in a position of the lines", settings.depth, 1, MaxLinesDepth);
+    command.file("book", "A book whose choices are taken rather than searched", givenPath);
+    LongSearchOptions search(command, settings.search, "The book of hard's lines to write");
+    if (!command.read())
+        return 0;
+    const engine::Book given = givenPath.empty() ? engine::Book() : readBook(command, "--book", givenPath);
+    if (!givenPath.empty())
+        settings.given = &given;
+    search.check(command);
+    return LinesMaker(settings).run(command);
 }
 
 } // namespace tool

@@ -2,6 +2,7 @@
 #include "matches.h"
 
 #include "measure.h"
+#include "options.h"
 
 #include "engine/engine.h"
 
@@ -15,11 +16,18 @@
 
 namespace tool {
 
-using engine::Level;
 using engine::Position;
 using engine::Random;
 
 namespace {
+
+struct MatchSettings {
+    int games = 200;             // for each pairing
+    std::uint64_t seed = 1;
+    std::size_t tableMiB = 8;    // hard's table, as in the game
+    const engine::Book* book = nullptr;
+    std::vector<std::string> pairings{ "easy", "medium", "hard" }; // the pairings to play, by their stronger side
+};
 
 enum class Kind { random, easy, medium, hard };
 
@@ -126,8 +134,6 @@ long peakMemoryKiB()
     return -1;
 }
 
-} // namespace
-
 int tournament(const MatchSettings& settings)
 {
     struct Pairing {
@@ -215,6 +221,41 @@ int timing(const MatchSettings& settings)
                 static_cast<double>(peak) / 1024, static_cast<double>(peak - before) / 1024, settings.tableMiB,
                 settings.book != nullptr ? settings.book->size() : 0);
     return p95 < 0.1 && worst < 1 ? 0 : 1;
+}
+
+// The options tournament and timing share.
+void matchOptions(Command& command, MatchSettings& settings)
+{
+    command.number("games", "Games for each pairing", settings.games, 1, MaxGames);
+    seedOption(command, settings.seed);
+    tableOption(command, settings.tableMiB, "Hard's table size in MiB");
+}
+
+} // namespace
+
+int runTournament(Command& command)
+{
+    MatchSettings settings;
+    matchOptions(command, settings);
+    BookOption book(command, "Hard's opening book, or none");
+    command.listOf("pairings", "The pairings to play, by their stronger side", settings.pairings,
+                   { "easy", "medium", "hard" });
+    if (!command.read())
+        return 0;
+    settings.book = book.read(command);
+    return tournament(settings);
+}
+
+int runTiming(Command& command)
+{
+    MatchSettings settings;
+    settings.games = 40;
+    matchOptions(command, settings);
+    BookOption book(command, "Hard's opening book, or none");
+    if (!command.read())
+        return 0;
+    settings.book = book.read(command);
+    return timing(settings);
 }
 
 } // namespace tool

@@ -2,20 +2,37 @@
 #include "merge.h"
 
 #include "bookfile.h"
+#include "options.h"
 
 #include "engine/completebook.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <stdexcept>
+#include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace tool {
 
 using engine::Book;
 
 namespace {
+
+// A book read from a file, with the file's name for what is said of it.
+struct NamedBook {
+    std::string path;
+    engine::Book book;
+};
+
+struct MergeSettings {
+    int depth = 8;
+    std::vector<NamedBook> parts;   // the deepest layer's parts, as `book` wrote them, checked
+    const engine::Book* lines = nullptr; // hard's lines beyond the depth, as `lines` wrote them
+    std::string output;
+};
 
 int discsOf(const Book::Entry& e)
 {
@@ -62,8 +79,11 @@ std::string whereMissing(const std::vector<NamedBook>& parts, std::uint64_t key)
            + (after != nullptr ? " before " + after->path : "");
 }
 
-} // namespace
-
+// Refuses parts that do not make the layer together: a part with a
+// position of another depth, a file given twice, two parts that hold the
+// same position, and parts that leave positions out (a part missing).
+// Throws std::invalid_argument naming the file at fault, or for a part
+// missing those around the gap.
 void checkParts(int depth, const std::vector<NamedBook>& parts)
 {
     refuseAFileGivenTwice(parts);
@@ -92,6 +112,7 @@ void checkParts(int depth, const std::vector<NamedBook>& parts)
                                 + " (the first position missing has key " + std::to_string(missing) + ")");
 }
 
+// Joins the parts and the lines into the complete book and writes it.
 int merge(const MergeSettings& settings)
 {
     std::vector<Book::Entry> deepest;
@@ -110,6 +131,35 @@ int merge(const MergeSettings& settings)
                                                        [&](const auto& e) { return discsOf(e) > settings.depth; })),
                 bytes, settings.output.c_str());
     return 0;
+}
+
+} // namespace
+
+int runMerge(Command& command)
+{
+    MergeSettings settings;
+    std::string linesPath;
+    std::vector<std::string> partPaths;
+    bool force = false;
+    command.number("depth", "The discs on the board in every position of the parts", settings.depth, 0, MaxLayerDepth);
+    command.file("lines", "Hard's lines to keep beyond the depth", linesPath);
+    command.file("output", "The book to write", settings.output, Need::required);
+    command.flag("force", "Replace the output if it exists", force);
+    command.words("PART", "The parts of the layer, as book wrote them", partPaths, 1, std::numeric_limits<int>::max());
+    if (!command.read())
+        return 0;
+    refuseUnwritable(command, "--output", settings.output, force);
+    for (const std::string& path : partPaths)
+        settings.parts.push_back({ path, readBook(command, "PART", path) });
+    try {
+        checkParts(settings.depth, settings.parts);
+    } catch (const std::invalid_argument& e) {
+        command.refuse(std::string("PART: ") + e.what());
+    }
+    const engine::Book lines = linesPath.empty() ? engine::Book() : readBook(command, "--lines", linesPath);
+    if (!linesPath.empty())
+        settings.lines = &lines;
+    return merge(settings);
 }
 
 } // namespace tool

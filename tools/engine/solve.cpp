@@ -2,16 +2,26 @@
 #include "solve.h"
 
 #include "measure.h"
+#include "options.h"
 
 #include "engine/search.h"
 
 #include <array>
 #include <cstdio>
 #include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace tool {
 
 namespace {
+
+struct SolveSettings {
+    std::string moves;           // the columns played, as in 4453; the empty board when empty
+    std::size_t tableMiB = 1024;
+    bool outcomes = false;       // each column's outcome alone, rather than its exact score
+};
 
 // Whether playing the column wins, draws or loses, from two null-window
 // searches at most.
@@ -25,8 +35,6 @@ const char* outcomeOf(engine::Search& search, const engine::Position& position, 
         return "draws";
     return "loses";
 }
-
-} // namespace
 
 int solve(const SolveSettings& settings)
 {
@@ -77,6 +85,31 @@ int solve(const SolveSettings& settings)
                 static_cast<unsigned long long>(search.nodes()), static_cast<double>(search.nodes()) / seconds,
                 table.bytes() >> 20);
     return 0;
+}
+
+} // namespace
+
+int runSolve(Command& command)
+{
+    SolveSettings settings;
+    std::vector<std::string> moves;
+    command.words("MOVES", "The columns played so far, 1 to 7, as in 4453; the empty board when none", moves, 0, 1);
+    tableOption(command, settings.tableMiB);
+    command.yesNo("outcomes", "Each column's outcome alone, rather than its exact score", settings.outcomes);
+    if (!command.read())
+        return 0;
+    settings.moves = moves.empty() ? "" : moves.front();
+    // No game has more moves than the board has cells; the message shows
+    // the start of such a string, not all of it.
+    if (settings.moves.size() > engine::Cells)
+        command.refuse("MOVES: " + quotedStart(settings.moves) + " holds more moves than the board's "
+                       + std::to_string(engine::Cells) + " cells");
+    try {
+        static_cast<void>(engine::Position(settings.moves)); // throws on a move that cannot be played
+    } catch (const std::invalid_argument& e) {
+        command.refuse(std::string("MOVES: ") + e.what());
+    }
+    return solve(settings);
 }
 
 } // namespace tool

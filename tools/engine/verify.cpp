@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "verify.h"
 
+#include "bookfile.h"
 #include "measure.h"
+#include "options.h"
 
 #include "engine/completebook.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <random>
+#include <string>
 
 namespace tool {
 
@@ -15,6 +18,14 @@ using engine::Book;
 using engine::Position;
 
 namespace {
+
+struct VerifySettings {
+    std::string path;          // the book's file, for what is said of it
+    const engine::Book* book = nullptr;
+    int sample = 20;           // deepest entries searched again, each with an empty table
+    std::uint64_t seed = 1;
+    std::size_t tableMiB = 64;
+};
 
 // The published outcomes of the first moves: the centre wins for the first
 // player, the two columns beside it draw, and the four outer ones lose.
@@ -62,8 +73,6 @@ int searchAgain(std::vector<Book::Entry> sample, const VerifySettings& settings,
     return disagreements;
 }
 
-} // namespace
-
 int verify(const VerifySettings& settings)
 {
     const Book& book = *settings.book;
@@ -89,6 +98,31 @@ int verify(const VerifySettings& settings)
     std::shuffle(layer.begin(), layer.end(), random);
     layer.resize(std::min<std::size_t>(layer.size(), static_cast<std::size_t>(settings.sample)));
     return searchAgain(std::move(layer), settings, depth) == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int runVerify(Command& command)
+{
+    VerifySettings settings;
+    settings.path = shippedBook();
+    command.file("book", "The book to check", settings.path);
+    command.number("sample", "Entries of the deepest layer searched again", settings.sample, 0, MaxGames);
+    seedOption(command, settings.seed);
+    tableOption(command, settings.tableMiB);
+    if (!command.read())
+        return 0;
+    engine::Book book;
+    try {
+        book = readBookFile(settings.path);
+    } catch (const DamagedBook& e) {
+        std::printf("verify: %s\n", e.what());
+        return 1;
+    } catch (const UnreadableFile& e) {
+        command.refuse(std::string("--book: ") + e.what());
+    }
+    settings.book = &book;
+    return verify(settings);
 }
 
 } // namespace tool

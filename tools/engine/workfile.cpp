@@ -133,6 +133,14 @@ std::string scoreOutside(const WorkLine& line, const engine::ScoreBounds& bounds
            + std::to_string(bounds.low) + " to " + std::to_string(bounds.high);
 }
 
+void appendLine(std::ofstream& out, const WorkLine& line, bool withDiscs)
+{
+    out << line.key << ' ' << line.choice.column << ' ' << line.choice.score;
+    if (withDiscs)
+        out << ' ' << line.discs;
+    out << std::endl;
+}
+
 std::ofstream appendToWorkFile(const std::string& path, const WorkFile& read)
 {
     std::error_code error;

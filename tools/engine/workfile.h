@@ -53,6 +53,11 @@ WorkFile readWorkFile(const std::string& path, bool withDiscs, const LineCheck& 
 // its position: nothing when it is within them.
 std::string scoreOutside(const WorkLine& line, const engine::ScoreBounds& bounds, const std::string& book);
 
+// Appends a choice's line, as readWorkFile reads it back, with the discs
+// field when `withDiscs`, and flushes it: a stop loses the line being
+// written at most.
+void appendLine(std::ofstream& out, const WorkLine& line, bool withDiscs);
+
 // The work file opened for appending, cut back to its whole lines first so
 // that a line cut short is written again whole rather than run on. Its
 // folder must exist (checkCanWrite makes it).
