@@ -4,7 +4,6 @@
 #include "board/layout.h"
 #include "board/lines.h"
 
-
 namespace game {
 
 QString moveString(const QList<int>& moves)

@@ -91,17 +91,18 @@ void Shape::paintRing(QPainter& painter, const QRectF& outline) const
     painter.drawEllipse(outline.adjusted(inset, inset, -inset, -inset));
 }
 
-// Spots a seventh of the circle across, rim included, centred on a circle
-// between the ring and the edge, at the bottom: clear of the ring and of a
-// caption, which may show with them. The rim is in the board's colour, so
-// that blue reads on black.
+// Spots a seventh of the circle across, rim included, a fifth of a spot
+// apart, at the bottom, their centres midway between the ring's outer edge
+// (a third of the circle's width from its centre) and the circle's own (a
+// half): clear of the ring and of a caption, which may show with them. The
+// rim is in the colour of the window beneath, so that blue reads on black.
 void Shape::paintSpots(QPainter& painter, const QRectF& outline) const
 {
     const qreal diameter = outline.width() / 7;
-    const qreal fromCentre = outline.width() * 0.41;
+    const qreal fromCentre = outline.width() * (1.0 / 3 + 1.0 / 2) / 2;
     const qreal step = diameter * 1.2;
     constexpr qreal rim = 1.0;
-    painter.setPen(QPen(QColor(0xFF, 0xFF, 0x00), rim));
+    painter.setPen(QPen(palette().color(QPalette::Window), rim));
     for (qsizetype i = 0; i < m_spots.size(); ++i) {
         const qreal dx = (static_cast<qreal>(i) - static_cast<qreal>(m_spots.size() - 1) / 2) * step;
         const QPointF centre = outline.center() + QPointF(dx, std::sqrt(fromCentre * fromCentre - dx * dx));
