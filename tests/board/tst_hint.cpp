@@ -124,7 +124,7 @@ void TestHint::againstTheComputerHintsAreForThePersonOnly()
 // for it to stop before it drops the next disc.
 void TestHint::aHintWaitingForTheEngineStopsAtOnce()
 {
-    const QList<int> moves{ 1, 6, 7, 1, 3, 6, 6, 6, 5 }; // past the book, seconds for all seven columns
+    const QList<int> moves{ 1, 6, 7, 1, 3, 6, 6, 6, 5, 5 }; // past the book, seconds for all seven columns
     Thinker outcomes;
     bool working = false;
     outcomes.scoreColumns(moves, [&working](int, Thinker::Bounds) { working = true; });

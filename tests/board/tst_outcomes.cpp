@@ -325,7 +325,7 @@ void TestOutcomes::theHintIsTheOneWithTheOutcomesHidden_data()
     QTest::addColumn<QList<int>>("moves");
     QTest::newRow("the empty board") << QList<int>{};
     QTest::newRow("an opening") << QList<int>{ 4 };
-    QTest::newRow("eight discs, the book's last layer") << QList<int>{ 4, 4, 4, 4, 3, 5, 3, 3 };
+    QTest::newRow("nine discs, the book's last layer") << QList<int>{ 4, 4, 4, 4, 3, 5, 3, 3, 5 };
     QTest::newRow("two wins in two") << QList<int>{ 4, 4, 3, 3 };
     QTest::newRow("two wins in one") << QList<int>{ 4, 4, 4, 4, 4, 4, 5, 1, 6, 1 };
     QTest::newRow("a loss in one anywhere") << QList<int>{ 2, 2, 3, 3, 4 };

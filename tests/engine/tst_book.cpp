@@ -18,12 +18,16 @@ namespace {
 
 // The depth of the complete book: its deepest layer was searched in parts,
 // which data/book/ keeps beside hard's lines beyond it.
-constexpr int CompleteDepth = 8;
-constexpr int Parts = 6;
+constexpr int CompleteDepth = 9;
+constexpr int Parts = 12;
+// The layer before, searched on its own in as many parts before the deepest
+// layer was made, and kept.
+constexpr int EarlierDepth = 8;
+constexpr int EarlierParts = 6;
 
-QString partPath(int k)
+QString partPath(int k, int depth = CompleteDepth, int parts = Parts)
 {
-    return QStringLiteral(VANTREL_DATA_DIR "/book/%1-%2-of-%3.book").arg(CompleteDepth).arg(k).arg(Parts);
+    return QStringLiteral(VANTREL_DATA_DIR "/book/%1-%2-of-%3.book").arg(depth).arg(k).arg(parts);
 }
 
 Book readBook(const QString& path)
@@ -99,6 +103,7 @@ private slots:
     void mirrorImagesAreLookedUpMirrored();
     void theShippedBookIsCompleteAndConsistent();
     void theShippedBookIsItsPartsMerged();
+    void theLayerSearchedBeforeAgreesWithTheShippedBook();
     void theShippedBookCoversEveryPositionPerfectPlayFaces();
     void theShippedBookAgreesWithTheSearch();
     void itsBoundsOneDiscPastItHoldTheScore();
@@ -277,6 +282,26 @@ void TestBook::theShippedBookIsItsPartsMerged()
     // A part that lacks a position, or a line that disagrees, is refused.
     deepest.pop_back();
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, engine::completeBook(CompleteDepth, deepest, lines));
+}
+
+// Two ways to the same entries: the layer before the deepest, searched
+// position by position, and the shipped book, which derives that layer
+// from the deepest one's children. They must agree, column and score.
+void TestBook::theLayerSearchedBeforeAgreesWithTheShippedBook()
+{
+    const Book book = shippedBook();
+    std::size_t compared = 0;
+    for (int k = 1; k <= EarlierParts; ++k) {
+        QVERIFY2(QFile::exists(partPath(k, EarlierDepth, EarlierParts)), "an earlier part is missing");
+        for (const Book::Entry& e : readBook(partPath(k, EarlierDepth, EarlierParts)).entries()) {
+            const std::optional<engine::Choice> shipped = book.lookup(Position::fromKey(e.key));
+            QVERIFY2(shipped, qPrintable(QString::number(e.key)));
+            QCOMPARE(shipped->score, e.choice.score);
+            QCOMPARE(shipped->column, e.choice.column);
+            ++compared;
+        }
+    }
+    QCOMPARE(compared, engine::reachableKeys(EarlierDepth).size());
 }
 
 void TestBook::theShippedBookCoversEveryPositionPerfectPlayFaces()

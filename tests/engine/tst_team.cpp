@@ -36,14 +36,14 @@ engine::Book shippedBook()
                                      static_cast<std::size_t>(bytes.size()) });
 }
 
-// Random positions from 8 discs (the book's last layer, whose children are
+// Random positions from 9 discs (the book's last layer, whose children are
 // searched from the book's bounds) to 20; fewer and later under a slow
 // build (VANTREL_TEAM_FROM_DISCS).
 std::vector<oracle::Board> sample()
 {
     const int fromDiscs = qEnvironmentVariableIsSet("VANTREL_TEAM_FROM_DISCS")
                               ? qEnvironmentVariableIntValue("VANTREL_TEAM_FROM_DISCS")
-                              : 8;
+                              : 9;
     std::mt19937_64 random(28);
     std::vector<oracle::Board> boards;
     for (int discs = fromDiscs; discs <= 20; ++discs)

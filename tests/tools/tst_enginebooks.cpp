@@ -45,12 +45,12 @@ Book bookIn(const QString& path)
     return Book::fromBytes({ reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()) });
 }
 
-// Every entry of the shipped book's deepest layer, from its six parts.
+// Every entry of the shipped book's deepest layer, from its twelve parts.
 std::vector<Book::Entry> layerEntries()
 {
     std::vector<Book::Entry> all;
-    for (int k = 1; k <= 6; ++k) {
-        const std::vector<Book::Entry> part = bookIn(QStringLiteral(VANTREL_DATA_DIR "/book/8-%1-of-6.book").arg(k)).entries();
+    for (int k = 1; k <= 12; ++k) {
+        const std::vector<Book::Entry> part = bookIn(QStringLiteral(VANTREL_DATA_DIR "/book/9-%1-of-12.book").arg(k)).entries();
         all.insert(all.end(), part.begin(), part.end());
     }
     return all;
@@ -146,7 +146,7 @@ void TestEngineBooks::partsCutAnyWayMergeToTheShippedBook()
         given += size;
     sizes.back() = layer.size() - given;
     const QStringList parts = writeParts(layer, sizes);
-    const Run r = runTool(QStringList{ "merge", "--depth", "8", "--lines", shippedLines, "--output", path("merged.book"),
+    const Run r = runTool(QStringList{ "merge", "--depth", "9", "--lines", shippedLines, "--output", path("merged.book"),
                                        "--force" }
                           + parts);
     QVERIFY2(r.status == 0, qPrintable(r.errorOutput));
@@ -163,10 +163,10 @@ void TestEngineBooks::mergeRefusesWhatItCannotUse_data()
     QTest::newRow("a missing --lines file") << "missing lines" << "--lines: cannot read";
     QTest::newRow("damaged lines") << "damaged lines" << "--lines: " + path("lines.book");
     QTest::newRow("a position left out") << "position left out"
-                                         << "PART: no part holds 1 of the 91295 positions with 8 discs: a part is "
+                                         << "PART: no part holds 1 of the 269531 positions with 9 discs: a part is "
                                             "missing after " + path("part-2.book");
     QTest::newRow("a part of another layer")
-        << "another layer" << "PART: " + path("part-2.book") + " holds a position with 13 discs, not 8";
+        << "another layer" << "PART: " + path("part-2.book") + " holds a position with 13 discs, not 9";
     QTest::newRow("a part given twice") << "part twice" << "PART: " + path("part-1.book") + " is given twice";
     QTest::newRow("parts that overlap") << "overlap" << "PART: " + path("part-1.book") + " and " + path("part-2.book")
                                                               + " both hold the position of key";
