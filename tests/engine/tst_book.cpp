@@ -292,8 +292,9 @@ void TestBook::theLayerSearchedBeforeAgreesWithTheShippedBook()
     const Book book = shippedBook();
     std::size_t compared = 0;
     for (int k = 1; k <= EarlierParts; ++k) {
-        QVERIFY2(QFile::exists(partPath(k, EarlierDepth, EarlierParts)), "an earlier part is missing");
-        for (const Book::Entry& e : readBook(partPath(k, EarlierDepth, EarlierParts)).entries()) {
+        const QString part = partPath(k, EarlierDepth, EarlierParts);
+        QVERIFY2(QFile::exists(part), qPrintable(part + " is missing"));
+        for (const Book::Entry& e : readBook(part).entries()) {
             const std::optional<engine::Choice> shipped = book.lookup(Position::fromKey(e.key));
             QVERIFY2(shipped, qPrintable(QString::number(e.key)));
             QCOMPARE(shipped->score, e.choice.score);

@@ -45,12 +45,17 @@ Book bookIn(const QString& path)
     return Book::fromBytes({ reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()) });
 }
 
-// Every entry of the shipped book's deepest layer, from its twelve parts.
+// The shipped book's deepest layer, kept in data/book/ in as many parts.
+constexpr int LayerDepth = 9;
+constexpr int LayerParts = 12;
+
+// Every entry of the shipped book's deepest layer, from its parts.
 std::vector<Book::Entry> layerEntries()
 {
     std::vector<Book::Entry> all;
-    for (int k = 1; k <= 12; ++k) {
-        const std::vector<Book::Entry> part = bookIn(QStringLiteral(VANTREL_DATA_DIR "/book/9-%1-of-12.book").arg(k)).entries();
+    for (int k = 1; k <= LayerParts; ++k) {
+        const QString file = QStringLiteral(VANTREL_DATA_DIR "/book/%1-%2-of-%3.book").arg(LayerDepth).arg(k).arg(LayerParts);
+        const std::vector<Book::Entry> part = bookIn(file).entries();
         all.insert(all.end(), part.begin(), part.end());
     }
     return all;
@@ -146,7 +151,7 @@ void TestEngineBooks::partsCutAnyWayMergeToTheShippedBook()
         given += size;
     sizes.back() = layer.size() - given;
     const QStringList parts = writeParts(layer, sizes);
-    const Run r = runTool(QStringList{ "merge", "--depth", "9", "--lines", shippedLines, "--output", path("merged.book"),
+    const Run r = runTool(QStringList{ "merge", "--depth", QString::number(LayerDepth), "--lines", shippedLines, "--output", path("merged.book"),
                                        "--force" }
                           + parts);
     QVERIFY2(r.status == 0, qPrintable(r.errorOutput));

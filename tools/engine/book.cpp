@@ -25,7 +25,7 @@ using engine::Position;
 namespace {
 
 struct BookSettings {
-    int depth = 9;               // the discs on the board in every position searched: the shipped book's deepest layer
+    int depth = ShippedBookDepth; // the discs on the board in every position searched
     int shard = 1;               // this part, 1 to shards
     int shards = 1;              // how many parts the layer is cut into
     // For each thread: a table this small stays close to the processor and

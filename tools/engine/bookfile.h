@@ -14,6 +14,9 @@ namespace tool {
 // positions, 180 MB and a few seconds, and each disc more nearly triples
 // that. A book that deep would be 70 MB.
 constexpr int MaxLayerDepth = 12;
+// The deepest layer of the shipped book, made in parts: what `book` and
+// `merge` work on unless told otherwise.
+constexpr int ShippedBookDepth = 9;
 // Hard's lines grow three- to fourfold every two discs: to 12, 23,559
 // positions; to 16, some 2 MB, which with the complete book still fits
 // the 4 MB a book built into the game may take; to 18, no longer.

@@ -28,7 +28,7 @@ struct NamedBook {
 };
 
 struct MergeSettings {
-    int depth = 9;                  // the shipped book's deepest layer
+    int depth = ShippedBookDepth;
     std::vector<NamedBook> parts;   // the deepest layer's parts, as `book` wrote them, checked
     const engine::Book* lines = nullptr; // hard's lines beyond the depth, as `lines` wrote them
     std::string output;
