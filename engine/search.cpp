@@ -156,16 +156,17 @@ std::optional<Choice> Search::bestChoice(const Position& position, ScoreBounds k
     for (const int column : CentreFirst) {
         if (!p.canPlay(column))
             continue;
-        Position next = p;
-        next.play(column);
-        if (next.isFull()) {
-            if (*value == 0)
-                return Choice{ seen(column), 0 };
+        // No column wins at once here, so a column the rules settle fills
+        // the board for a draw.
+        const AfterColumn after = afterColumn(p, column);
+        if (after.settled) {
+            if (*after.settled == *value)
+                return Choice{ seen(column), *value };
             continue;
         }
         // The column keeps the value when the opponent scores no more than
         // its opposite after it.
-        const std::optional<bool> above = scoresAbove(next, -*value);
+        const std::optional<bool> above = scoresAbove(after.next, -*value);
         if (!above)
             return std::nullopt;
         if (!*above)

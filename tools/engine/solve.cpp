@@ -27,11 +27,12 @@ struct SolveSettings {
 // searches at most.
 const char* outcomeOf(engine::Search& search, const engine::Position& position, int column)
 {
-    engine::Position next = position;
-    next.play(column);
-    if (position.isWinningMove(column) || !*search.scoresAbove(next, -1))
+    const engine::AfterColumn after = engine::afterColumn(position, column);
+    if (after.settled)
+        return *after.settled > 0 ? "wins" : "draws";
+    if (!*search.scoresAbove(after.next, -1))
         return "wins";
-    if (!*search.scoresAbove(next, 0))
+    if (!*search.scoresAbove(after.next, 0))
         return "draws";
     return "loses";
 }
