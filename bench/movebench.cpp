@@ -10,7 +10,7 @@
 
 #include "board/form1.h"
 #include "board/layout.h"
-#include "board/lines.h"
+#include "rules/lines.h"
 #include "runtime/shape.h"
 #include "runtime/scripted.h"
 

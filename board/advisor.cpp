@@ -5,23 +5,21 @@
 
 #include <QWidget>
 
-Advisor::Advisor(QWidget& board, const OutcomesView::Holes& holes, const OutcomesView::Areas& areas)
+Advisor::Advisor(QWidget& board, const game::BoardState& state, const game::Holes& holes,
+                 const game::ClickAreas& areas)
     : QObject(&board)
+    , m_state(state)
     , m_holes(holes)
     , m_hintMarker(board)
-    , m_outcomes(holes, areas, this)
-    , m_threats(holes)
+    , m_outcomes(state, holes, areas, this)
+    , m_threats(state, holes)
 {
 }
 
-void Advisor::follow(const Position& position)
+void Advisor::boardChanged()
 {
-    m_moves = position.moves;
-    m_height = position.height;
-    m_turn = position.turn;
-    m_personToMove = position.personToMove;
-    m_outcomes.follow(m_moves, m_height, m_personToMove);
-    m_threats.follow(position.cells, position.gameGoesOn);
+    m_outcomes.boardChanged();
+    m_threats.boardChanged();
 }
 
 void Advisor::forgetHint()
@@ -32,7 +30,7 @@ void Advisor::forgetHint()
 
 void Advisor::hint()
 {
-    if (!m_personToMove)
+    if (!m_state.isPersonToMove())
         return;
     m_hintMarker.waitForHint();
     seekHint();
@@ -41,14 +39,14 @@ void Advisor::hint()
 void Advisor::seekHint()
 {
     const auto markHint = [this](int c) {
-        m_hintMarker.mark(*m_holes[c][m_height[c]], m_turn == 1 ? game::red : game::blue);
+        m_hintMarker.mark(*m_holes[c][m_state.height[c]], m_state.turn == 1 ? game::red : game::blue);
         emit hinted(c);
     };
     if (m_outcomes.isOn()) {
         m_hintThinker.stop();
         m_outcomes.whenBestKnown(markHint);
     } else {
-        m_hintThinker.think(m_moves, engine::Level::hard, markHint);
+        m_hintThinker.think(m_state.moves(), engine::Level::hard, markHint);
     }
 }
 

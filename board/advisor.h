@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board/boardstate.h"
 #include "board/hintmarker.h"
-#include "board/lines.h"
+#include "board/layout.h"
 #include "board/outcomesview.h"
 #include "board/threatsview.h"
 #include "thinker/thinker.h"
 
-#include <QList>
 #include <QObject>
-
-#include <array>
 
 // What the board offers a person about to move, beyond the game itself: a
 // hint, what each column leads to and the threats, each shown on a
@@ -22,20 +20,12 @@ class Advisor : public QObject {
     Q_OBJECT
 
 public:
-    // What the board shows now, as the advice needs it.
-    struct Position {
-        const QList<int>& moves;
-        const std::array<qint16, 8>& height;
-        const game::Cells& cells;
-        int turn = 1;
-        bool personToMove = false;
-        bool gameGoesOn = false;
-    };
+    // Shows its advice on these holes and click areas of the board, for
+    // the game `state` reads.
+    Advisor(QWidget& board, const game::BoardState& state, const game::Holes& holes, const game::ClickAreas& areas);
 
-    Advisor(QWidget& board, const OutcomesView::Holes& holes, const OutcomesView::Areas& areas);
-
-    // After every move and take-back, and once the game is set up.
-    void follow(const Position& position);
+    // The game changed: after every move and take-back, and once it is set up.
+    void boardChanged();
     // The position is about to change: a hint shown or sought goes.
     void forgetHint();
     // Marks the hole where the engine's best move for the person to move
@@ -44,7 +34,6 @@ public:
     void showOutcomes(bool shown);
     bool outcomesShown() const { return m_outcomes.isOn(); }
     void showThreats(bool shown) { m_threats.setOn(shown); }
-    bool threatsShown() const { return m_threats.isOn(); }
     // Whether the engine is at work for the board: a hint, or outcomes.
     bool isThinking() const { return !m_hintThinker.isIdle() || m_outcomes.isWorking(); }
 
@@ -54,13 +43,10 @@ signals:
 private:
     void seekHint();
 
-    const OutcomesView::Holes& m_holes;
+    const game::BoardState& m_state;
+    const game::Holes& m_holes;
     Thinker m_hintThinker;
     HintMarker m_hintMarker;
     OutcomesView m_outcomes;
     ThreatsView m_threats;
-    QList<int> m_moves;
-    std::array<qint16, 8> m_height{};
-    int m_turn = 1;
-    bool m_personToMove = false;
 };

@@ -2,7 +2,9 @@
 #include "form1.h"
 
 #include "board/layout.h"
-#include "board/movestring.h"
+#include "rules/drop.h"
+#include "rules/lines.h"
+#include "rules/movestring.h"
 #include "board/speech.h"
 #include "runtime/assistive.h"
 #include "runtime/clickarea.h"
@@ -72,7 +74,7 @@ void Form1::createControls()
             auto* area = new runtime::ClickArea(this, cellArea(c, r));
             area->setObjectName(QStringLiteral("lblcover%1(%2)").arg(c).arg(r));
             connect(area, &runtime::ClickArea::clicked, this, [this, c] { drop(c); });
-            area->setTakesPlayerInputWhen([this] { return !isComputersTurn(); });
+            area->setTakesPlayerInputWhen([this] { return !state.isComputersTurn(); });
             // One button per column for screen readers: the bottom area speaks for its column.
             if (r > 0)
                 runtime::hideFromAssistiveTechnology(area);
@@ -95,7 +97,7 @@ void Form1::connectMenuAndKeys()
     // A key takes the road of a mouse click: the column's click area is
     // clicked, so its clicked signal reaches drop and then win.
     connect(&columnKeys, &ColumnKeys::pressed, this, [this](int c) {
-        if (!isColumnFull(c) && lblcover[c][0]->takesPlayerInput())
+        if (!state.isColumnFull(c) && lblcover[c][0]->takesPlayerInput())
             clickColumn(c);
     });
 }
@@ -138,7 +140,7 @@ void Form1::drop(int c)
 {
     // Only a click on an open column of a board in play gets here; the guard
     // keeps any other caller from writing past the top of the column.
-    if (isColumnFull(c) || isOver())
+    if (state.isColumnFull(c) || isOver())
         return;
     record.forgetTakenBack();
     play(c);
@@ -146,13 +148,11 @@ void Form1::drop(int c)
 
 void Form1::play(int c)
 {
-    const int h = height[c];
     advisor.forgetHint();
     const quint8 mover = turn;
+    const int h = dropDisc(board, height, c, mover);
     Shp[c][h]->setFill(mover == 1 ? red : blue);
-    turn = mover == 1 ? 2 : 1;
-    board[c][h] = mover;
-    height[c] = static_cast<qint16>(h + 1);
+    turn = static_cast<quint8>(opponentOf(mover));
     record.add(c);
     describeColumn(c);
     showTurnOf(turn);
@@ -182,13 +182,13 @@ void Form1::undo()
 
 void Form1::redo()
 {
-    if (!record.canReplay() || !isPersonToMove())
+    if (!record.canReplay() || !state.isPersonToMove())
         return;
     int count = 0;
     do {
         play(record.takeNextToReplay());
         ++count;
-    } while (isComputersTurn() && record.canReplay() && !isOver());
+    } while (state.isComputersTurn() && record.canReplay() && !isOver());
     announce(Speech::replayed(count));
 }
 
@@ -203,11 +203,8 @@ void Form1::copyMoves()
 void Form1::takeBackLastMove()
 {
     const int c = record.takeBack();
-    const int h = height[c] - 1;
-    turn = static_cast<quint8>(board[c][h]);
-    board[c][h] = 0;
-    height[c] = static_cast<qint16>(h);
-    Shp[c][h]->setFill(emptyHole);
+    turn = static_cast<quint8>(liftDisc(board, height, c));
+    Shp[c][height[c]]->setFill(emptyHole);
     showColumnOpen(c);
     describeColumn(c);
     showTurnOf(turn);
@@ -239,16 +236,13 @@ void Form1::describeColumn(int c)
 void Form1::announce(const QString& news)
 {
     setAccessibleDescription(
-        Speech::boardDescription(news, !isOver() && isComputersTurn(), advisor.outcomesShown() && isPersonToMove()));
+        Speech::boardDescription(news, !isOver() && state.isComputersTurn(), advisor.outcomesShown() && state.isPersonToMove()));
 }
 
 void Form1::win()
 {
     scanLines(board, winner);
-    bool full = true;
-    for (int c = 1; c <= columns; ++c)
-        full = full && isColumnFull(c);
-    if (full)
+    if (isBoardFull(height))
         winner[3] = true;
 
     if (winner[1])
@@ -304,10 +298,10 @@ void Form1::showTurnOf(int player)
 void Form1::turnPassed()
 {
     menu.undo->setEnabled(!isOver() && firstToTakeBack() >= 0);
-    menu.redo->setEnabled(isPersonToMove() && record.canReplay());
+    menu.redo->setEnabled(state.isPersonToMove() && record.canReplay());
     menu.copy->setEnabled(!record.played().isEmpty());
-    menu.hint->setEnabled(isPersonToMove());
-    advisor.follow({ record.played(), height, board, turn, isPersonToMove(), !isOver() });
+    menu.hint->setEnabled(state.isPersonToMove());
+    advisor.boardChanged();
     emit turnChanged(turn);
 }
 
@@ -315,21 +309,10 @@ void Form1::turnPassed()
 void Form1::showColumnOpen(int c)
 {
     for (runtime::ClickArea* area : lblcover[c])
-        area->setVisible(!isColumnFull(c));
+        area->setVisible(!state.isColumnFull(c));
 }
 
 qsizetype Form1::firstToTakeBack() const
 {
     return record.firstToTakeBack(turn, bluePlayer == Blue::computer);
-}
-
-bool Form1::isComputersTurn() const
-{
-    return bluePlayer == Blue::computer && turn == 2;
-}
-
-// Hints and outcomes are for a person with a move to make.
-bool Form1::isPersonToMove() const
-{
-    return !isOver() && !isComputersTurn();
 }

@@ -3,17 +3,17 @@
 
 #include "board/advisor.h"
 #include "board/boardmenu.h"
+#include "board/boardstate.h"
 #include "board/columnkeys.h"
 #include "board/layout.h"
-#include "board/lines.h"
 #include "board/moverecord.h"
+#include "rules/grid.h"
 #include "gameover/gameover.h"
 #include "runtime/windowinstance.h"
 
 #include <QList>
 #include <QWidget>
 
-#include <array>
 #include <optional>
 
 namespace runtime {
@@ -47,9 +47,9 @@ public:
 
     // What anyone looking at the board can tell: the columns (1 to 7)
     // played so far in order, whose turn it is, and whether the game is over.
-    const QList<int>& moves() const { return record.played(); }
+    const QList<int>& moves() const { return state.moves(); }
     int playerToMove() const { return turn; }
-    bool isOver() const { return winner[1] || winner[2] || winner[3]; }
+    bool isOver() const { return state.isOver(); }
 
     // Takes back the last move, and against the computer its reply too, so
     // that the person is to move again; does nothing when there is no such
@@ -99,31 +99,30 @@ private:
     void showColumnOpen(int c);
     void turnPassed();
     void announce(const QString& news);
-    bool isColumnFull(int c) const { return height[c] >= game::rows; }
     qsizetype firstToTakeBack() const;
-    bool isComputersTurn() const;
-    bool isPersonToMove() const;
 
     // The game.
     quint8 turn = 0;
     QString name1;
     QString name2;
-    std::array<qint16, 8> height{};
+    game::Heights height{};
     game::Cells board{};
     game::Flags winner{};
     MoveRecord record;
     const Blue bluePlayer;
     const std::optional<QList<int>> opening;
+    // The game as the board's helpers read it, and what follows from it.
+    const game::BoardState state{ turn, height, board, winner, record, bluePlayer == Blue::computer };
 
     // The controls, indexed [column][element] like the board; column 0 is unused.
     runtime::Label* lblTitle = nullptr;
     runtime::Label* lblplayer1 = nullptr;
     runtime::Label* lblplayer2 = nullptr;
-    std::array<std::array<runtime::Shape*, 6>, 8> Shp{};
-    std::array<std::array<runtime::ClickArea*, 6>, 8> lblcover{};
+    game::Holes Shp{};
+    game::ClickAreas lblcover{};
 
     ColumnKeys columnKeys{ *this };
     BoardMenu menu{ *this };
-    Advisor advisor{ *this, Shp, lblcover };
+    Advisor advisor{ *this, state, Shp, lblcover };
     runtime::WindowInstance<Gameover> gameover;
 };

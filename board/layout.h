@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "rules/grid.h"
 #include "runtime/twips.h"
 
 #include <QColor>
@@ -9,11 +10,17 @@
 
 #include <chrono>
 
+namespace runtime {
+class ClickArea;
+class Shape;
+} // namespace runtime
+
 // The board window's layout, in twips, its colours and its caption.
 namespace game {
 
-inline constexpr int columns = 7;
-inline constexpr int rows = 6;
+// The board's circles and the click areas above them, [column][row].
+using Holes = PerHole<runtime::Shape*>;
+using ClickAreas = PerHole<runtime::ClickArea*>;
 
 inline constexpr QRect clientArea = runtime::rectFromTwips(0, 0, 7260, 6240);
 inline constexpr QRect titleArea = runtime::rectFromTwips(2040, 240, 3135, 735);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "thinker/thinker.h"
+#include "thinker/score.h"
 
 #include <optional>
 
@@ -24,15 +24,15 @@ constexpr Outcome outcomeOf(int score, int discs)
     const int moverDiscs = discs / 2; // the side to move has the fewer, or as many
     const int opponentDiscs = discs - moverDiscs;
     if (score > 0)
-        return { Outcome::Kind::win, Thinker::winningDisc(score) - moverDiscs };
+        return { Outcome::Kind::win, score::winningDisc(score) - moverDiscs };
     if (score < 0)
-        return { Outcome::Kind::loss, Thinker::winningDisc(-score) - opponentDiscs };
+        return { Outcome::Kind::loss, score::winningDisc(-score) - opponentDiscs };
     return { Outcome::Kind::draw, 0 };
 }
 
 // What the engine's bounds on a score tell before the score itself: a win,
 // a draw or a loss, uncounted; nothing while they tell none of them.
-constexpr std::optional<Outcome> signOf(const Thinker::Bounds& bounds)
+constexpr std::optional<Outcome> signOf(const score::Bounds& bounds)
 {
     if (bounds.low > 0)
         return Outcome{ Outcome::Kind::win, 0 };

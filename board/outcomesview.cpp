@@ -39,8 +39,10 @@ QColor colourOf(const Outcome& outcome)
 
 } // namespace
 
-OutcomesView::OutcomesView(const Holes& holes, const Areas& areas, QObject* parent)
+OutcomesView::OutcomesView(const game::BoardState& state, const game::Holes& holes,
+                           const game::ClickAreas& areas, QObject* parent)
     : QObject(parent)
+    , m_state(state)
     , m_holes(holes)
     , m_areas(areas)
 {
@@ -52,14 +54,6 @@ void OutcomesView::setOn(bool on)
     refresh();
 }
 
-void OutcomesView::follow(const QList<int>& moves, const std::array<qint16, 8>& height, bool showable)
-{
-    m_moves = moves;
-    m_height = height;
-    m_showable = showable;
-    refresh();
-}
-
 // Whatever showed is for a position gone by: the view starts again, and a
 // hint waiting for it is forgotten.
 void OutcomesView::refresh()
@@ -68,21 +62,21 @@ void OutcomesView::refresh()
     m_best = nullptr;
     m_scores = {};
     clear();
-    if (!m_on || !m_showable)
+    if (!isShowing())
         return;
     for (int c = 1; c <= game::columns; ++c)
-        if (m_height[c] < game::rows)
+        if (!m_state.isColumnFull(c))
             showUnknown(c);
-    m_thinker.scoreColumns(m_moves, [this](int column, Thinker::Bounds bounds) { report(column, bounds); });
+    m_thinker.scoreColumns(m_state.moves(), [this](int column, score::Bounds bounds) { report(column, bounds); });
 }
 
 // A column's sign shows until its exact score comes; a sign never takes
 // the place of the count.
-void OutcomesView::report(int column, Thinker::Bounds bounds)
+void OutcomesView::report(int column, score::Bounds bounds)
 {
     if (bounds.isExact()) {
         m_scores[column] = bounds.low;
-        show(column, outcomeOf(bounds.low, static_cast<int>(m_moves.size())));
+        show(column, outcomeOf(bounds.low, static_cast<int>(m_state.moves().size())));
         callBestIfKnown();
     } else if (const std::optional<Outcome> sign = signOf(bounds); sign && !m_scores[column]) {
         show(column, *sign);
@@ -91,7 +85,7 @@ void OutcomesView::report(int column, Thinker::Bounds bounds)
 
 void OutcomesView::show(int column, const Outcome& outcome)
 {
-    const int row = m_height[column];
+    const int row = m_state.height[column];
     m_holes[column][row]->setCaption(mark(outcome), colourOf(outcome));
     m_areas[column][row]->setToolTip(Speech::outcome(outcome));
     m_areas[column][0]->setAccessibleDescription(Speech::outcome(outcome));
@@ -100,7 +94,7 @@ void OutcomesView::show(int column, const Outcome& outcome)
 // Nothing shows in the hole yet; only the words say so.
 void OutcomesView::showUnknown(int column)
 {
-    const int row = m_height[column];
+    const int row = m_state.height[column];
     m_areas[column][row]->setToolTip(Speech::outcomeUnknown());
     m_areas[column][0]->setAccessibleDescription(Speech::outcomeUnknown());
 }
@@ -113,16 +107,16 @@ void OutcomesView::whenBestKnown(std::function<void(int column)> found)
 
 void OutcomesView::callBestIfKnown()
 {
-    if (!m_best || !m_on || !m_showable)
+    if (!m_best || !isShowing())
         return;
     // The book's choice is the view's best column, known before its counts.
-    if (const std::optional<int> column = Thinker::bookColumn(m_moves))
+    if (const std::optional<int> column = Thinker::bookColumn(m_state.moves()))
         return std::exchange(m_best, nullptr)(*column);
     for (int c = 1; c <= game::columns; ++c)
-        if (m_height[c] < game::rows && !m_scores[c])
+        if (!m_state.isColumnFull(c) && !m_scores[c])
             return;
     // A game that goes on has an open column, so some score is known here.
-    const int best = Thinker::preferredColumn(m_moves, m_scores);
+    const int best = Thinker::preferredColumn(m_state.moves(), m_scores);
     // Called once: whatever it does, the view is done with it.
     const std::function<void(int column)> found = std::exchange(m_best, nullptr);
     found(best);

@@ -1,20 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board/boardstate.h"
+#include "board/layout.h"
 #include "board/outcome.h"
 #include "thinker/thinker.h"
 
-#include <QList>
 #include <QObject>
 
-#include <array>
 #include <functional>
 #include <optional>
-
-namespace runtime {
-class ClickArea;
-class Shape;
-} // namespace runtime
 
 // What each column leads to, shown while a player asks for it: in the hole
 // where the column's next disc would land, "+N" for a win with the mover's
@@ -29,17 +24,16 @@ class OutcomesView : public QObject {
     Q_OBJECT
 
 public:
-    // The board's holes and click areas, [column][row], column 0 unused.
-    using Holes = std::array<std::array<runtime::Shape*, 6>, 8>;
-    using Areas = std::array<std::array<runtime::ClickArea*, 6>, 8>;
-
-    OutcomesView(const Holes& holes, const Areas& areas, QObject* parent);
+    // Shows the outcomes on these holes and click areas, for the game
+    // `state` reads.
+    OutcomesView(const game::BoardState& state, const game::Holes& holes, const game::ClickAreas& areas,
+                 QObject* parent);
 
     bool isOn() const { return m_on; }
     void setOn(bool on);
-    // The board shows this position now. Its outcomes show while the view
-    // is on and `showable` holds: the game goes on, and a person is to move.
-    void follow(const QList<int>& moves, const std::array<qint16, 8>& height, bool showable);
+    // The board shows another position now. Its outcomes show while the
+    // view is on, the game goes on and a person is to move.
+    void boardChanged() { refresh(); }
     // Whether the engine is still working out an outcome.
     bool isWorking() const { return !m_thinker.isIdle(); }
     // Calls `found` with the column (1 to 7) perfect play chooses here once
@@ -52,20 +46,19 @@ public:
 
 private:
     void refresh();
-    void report(int column, Thinker::Bounds bounds);
+    void report(int column, score::Bounds bounds);
     void show(int column, const Outcome& outcome);
     void showUnknown(int column);
     void callBestIfKnown();
+    bool isShowing() const { return m_on && m_state.isPersonToMove(); }
     void clear();
 
-    const Holes& m_holes;
-    const Areas& m_areas;
+    const game::BoardState& m_state;
+    const game::Holes& m_holes;
+    const game::ClickAreas& m_areas;
     Thinker m_thinker;
     bool m_on = false;
-    QList<int> m_moves;
-    std::array<qint16, 8> m_height{};
-    bool m_showable = false;
-    // Each column's exact score as it comes, [column], column 0 unused.
-    std::array<std::optional<int>, 8> m_scores{};
+    // Each column's exact score as it comes.
+    score::ColumnScores m_scores{};
     std::function<void(int column)> m_best;
 };

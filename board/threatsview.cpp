@@ -3,10 +3,12 @@
 
 #include "board/layout.h"
 #include "board/speech.h"
+#include "rules/lines.h"
 #include "runtime/shape.h"
 
-ThreatsView::ThreatsView(const Holes& holes)
-    : m_holes(holes)
+ThreatsView::ThreatsView(const game::BoardState& state, const game::Holes& holes)
+    : m_state(state)
+    , m_holes(holes)
 {
 }
 
@@ -16,18 +18,11 @@ void ThreatsView::setOn(bool on)
     refresh();
 }
 
-void ThreatsView::follow(const game::Cells& cells, bool gameGoesOn)
-{
-    m_cells = cells;
-    m_gameGoesOn = gameGoesOn;
-    refresh();
-}
-
 void ThreatsView::refresh()
 {
-    const bool shown = m_on && m_gameGoesOn;
-    const game::Marks red = shown ? game::holesCompletingFour(m_cells, 1) : game::Marks{};
-    const game::Marks blue = shown ? game::holesCompletingFour(m_cells, 2) : game::Marks{};
+    const bool shown = m_on && !m_state.isOver();
+    const game::Marks red = shown ? game::holesCompletingFour(m_state.board, 1) : game::Marks{};
+    const game::Marks blue = shown ? game::holesCompletingFour(m_state.board, 2) : game::Marks{};
     for (int c = 1; c <= game::columns; ++c)
         for (int r = 0; r < game::rows; ++r) {
             QList<QColor> spots;

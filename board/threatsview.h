@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/lines.h"
-
-#include <array>
-
-namespace runtime {
-class Shape;
-}
+#include "board/boardstate.h"
+#include "board/layout.h"
 
 // The threats, shown while a player asks for them: every empty hole where
 // a disc of one player would complete four of theirs gets a small spot in
@@ -17,22 +12,18 @@ class Shape;
 // none shows.
 class ThreatsView {
 public:
-    // The board's holes, [column][row], column 0 unused.
-    using Holes = std::array<std::array<runtime::Shape*, 6>, 8>;
-
-    explicit ThreatsView(const Holes& holes);
+    // Marks these holes for the game `state` reads.
+    ThreatsView(const game::BoardState& state, const game::Holes& holes);
 
     bool isOn() const { return m_on; }
     void setOn(bool on);
-    // The board holds these discs now; threats show while the view is on and
-    // the game goes on.
-    void follow(const game::Cells& cells, bool gameGoesOn);
+    // The discs changed; threats show while the view is on and the game goes on.
+    void boardChanged() { refresh(); }
 
 private:
     void refresh();
 
-    const Holes& m_holes;
+    const game::BoardState& m_state;
+    const game::Holes& m_holes;
     bool m_on = false;
-    game::Cells m_cells{};
-    bool m_gameGoesOn = false;
 };

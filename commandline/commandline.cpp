@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
-#include "board/movestring.h"
+#include "rules/movestring.h"
 #include "runtime/translations.h"
 
 #include <QCommandLineParser>

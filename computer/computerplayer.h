@@ -8,7 +8,7 @@
 
 class Form1;
 
-// The computer as blue, player 2, of a board: on its turn it asks the engine
+// The computer as blue, player 2, of a board: on its turn it asks a thinker
 // for a column and clicks that column's click area, as a person would, but
 // never sooner than a moment after the person's disc, so that the two moves
 // are seen one after the other. It reaches the board only that way: it

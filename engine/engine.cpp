@@ -2,6 +2,7 @@
 #include "engine/engine.h"
 
 #include "engine/team.h"
+#include "engine/threadcount.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,79 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "thinker.h"
 
-#include "engine/engine.h"
-#include "engine/team.h"
-
-#include <QResource>
+#include "thinker/sharedengine.h"
 
 #include <algorithm>
-#include <condition_variable>
-#include <cstdio>
-#include <mutex>
 #include <string>
 
-// The thinker speaks of scores as the engine does; these say that it does.
-static_assert(Thinker::maxScore == engine::MaxScore);
-static_assert(Thinker::winningDisc(engine::winNowScore(0)) == 1, "the first player's first disc");
-static_assert(Thinker::winningDisc(engine::winNowScore(1)) == 1, "the second player's first disc");
-static_assert(Thinker::winningDisc(engine::winNowScore(engine::Cells - 1)) == engine::Cells / 2, "the last disc");
+// The windows speak of scores as the engine does; these say that they do.
+static_assert(score::maxScore == engine::MaxScore);
+static_assert(score::winningDisc(engine::winNowScore(0)) == 1, "the first player's first disc");
+static_assert(score::winningDisc(engine::winNowScore(1)) == 1, "the second player's first disc");
+static_assert(score::winningDisc(engine::winNowScore(engine::Cells - 1)) == engine::Cells / 2, "the last disc");
+static_assert(game::columns == engine::Width && game::rows == engine::Height);
 
 namespace {
-
-// One engine serves every thinker. Thinkers take turns at it: each stops
-// and waits for its worker before it asks again, and a thinker's worker
-// waits while another's has the engine.
-struct SharedEngine {
-    std::mutex turnMutex;
-    std::condition_variable turnEnded;
-    bool inUse = false; // under turnMutex
-    engine::Engine engine;
-
-    SharedEngine()
-    {
-        engine.setBook(openingBook());
-        engine.setThreads(threadsToUse());
-    }
-
-    // Every processor, up to the engine's most, unless VANTREL_THREADS asks
-    // for fewer (1 to search on one). A value that is no number of threads
-    // is said, once, rather than silently taken for every processor.
-    static int threadsToUse()
-    {
-        const int processors = engine::processorsToUse();
-        if (!qEnvironmentVariableIsSet("VANTREL_THREADS"))
-            return processors;
-        const std::string text = qEnvironmentVariable("VANTREL_THREADS").toStdString();
-        if (const std::optional<int> asked = engine::threadsAsked(text))
-            return std::min(*asked, processors);
-        std::fprintf(stderr,
-                     "vantrel: VANTREL_THREADS=\"%.40s\" is not understood (it takes a whole number from 1); "
-                     "searching on the default %d thread%s instead\n",
-                     text.c_str(), processors, processors == 1 ? "" : "s");
-        return processors;
-    }
-
-    // The book is built into the program (data/engine.book), uncompressed,
-    // and read where it lies; without it, the engine only searches longer.
-    static engine::Book openingBook()
-    {
-        const QResource resource(QStringLiteral(":/engine/engine.book"));
-        if (!resource.isValid())
-            return {};
-        if (resource.compressionAlgorithm() != QResource::NoCompression) {
-            const QByteArray bytes = resource.uncompressedData();
-            return engine::Book::fromBytes({ reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                             static_cast<std::size_t>(bytes.size()) });
-        }
-        return engine::Book::viewOf({ resource.data(), static_cast<std::size_t>(resource.size()) });
-    }
-};
-
-SharedEngine& sharedEngine()
-{
-    static SharedEngine shared;
-    return shared;
-}
 
 engine::Position positionAfter(const QList<int>& moves)
 {
@@ -112,7 +52,7 @@ void Thinker::think(const QList<int>& moves, engine::Level level, std::function<
     });
 }
 
-void Thinker::scoreColumns(const QList<int>& moves, std::function<void(int column, Bounds bounds)> found)
+void Thinker::scoreColumns(const QList<int>& moves, std::function<void(int column, score::Bounds bounds)> found)
 {
     const engine::Position position = positionAfter(moves);
     ask([position, found = std::move(found)](Asked& asked) {
@@ -130,7 +70,7 @@ std::optional<int> Thinker::bookColumn(const QList<int>& moves)
     return choice->column + 1;
 }
 
-int Thinker::preferredColumn(const QList<int>& moves, const std::array<std::optional<int>, 8>& scores)
+int Thinker::preferredColumn(const QList<int>& moves, const score::ColumnScores& scores)
 {
     std::array<std::optional<int>, engine::Width> engineScores{};
     std::copy(scores.begin() + 1, scores.end(), engineScores.begin());

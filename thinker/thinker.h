@@ -2,11 +2,11 @@
 #pragma once
 
 #include "engine/level.h"
+#include "thinker/score.h"
 
 #include <QList>
 #include <QObject>
 
-#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -27,21 +27,6 @@ class Thinker : public QObject {
     Q_OBJECT
 
 public:
-    // What is known of a column's score for the side to move: at least
-    // low, at most high. Positive wins, zero draws, negative loses; the
-    // sooner a win, the higher it scores (see winningDisc).
-    struct Bounds {
-        int low = -maxScore;
-        int high = maxScore;
-        bool isExact() const { return low == high; }
-    };
-    static constexpr int maxScore = 18;
-
-    // A score above zero is a win with this disc of the winner's own,
-    // counted from the start of the game (1 to 21); below zero, a loss to
-    // the opponent's disc of that number for the score's opposite.
-    static constexpr int winningDisc(int winScore) { return firstDiscWinScore + 1 - winScore; }
-
     explicit Thinker(QObject* parent = nullptr);
     ~Thinker() override;
 
@@ -55,7 +40,7 @@ public:
     // wins), as it becomes known: what the book and the rules give at once,
     // then every column's sign (bounds that tell a win, a draw or a loss
     // apart), then every exact score. A column's last report is exact.
-    void scoreColumns(const QList<int>& moves, std::function<void(int column, Bounds bounds)> found);
+    void scoreColumns(const QList<int>& moves, std::function<void(int column, score::Bounds bounds)> found);
     void stop();
     // Perfect play's column (1 to 7) after these moves when the opening
     // book holds the position, at once, on the calling thread: the book is
@@ -64,15 +49,12 @@ public:
     // The column (1 to 7) perfect play chooses after these moves among
     // those whose exact scores are known, [column], 0 unused: the best, and
     // of equal scores the one the engine itself would play. 0 when none is.
-    static int preferredColumn(const QList<int>& moves, const std::array<std::optional<int>, 8>& scores);
+    static int preferredColumn(const QList<int>& moves, const score::ColumnScores& scores);
     // Whether no search is under way: the last question was answered, or
     // abandoned and its search ended. An answer may still be on its way.
     bool isIdle() const { return !m_searching; }
 
 private:
-    // What a win with the winner's first disc would score.
-    static constexpr int firstDiscWinScore = 21;
-
     struct Asked;
     // Runs work on a worker thread with the shared engine to itself; what
     // it hands to Asked::answer runs here, unless the question was abandoned.

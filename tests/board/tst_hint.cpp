@@ -127,7 +127,7 @@ void TestHint::aHintWaitingForTheEngineStopsAtOnce()
     const QList<int> moves{ 1, 6, 7, 1, 3, 6, 6, 6, 5, 5 }; // past the book, seconds for all seven columns
     Thinker outcomes;
     bool working = false;
-    outcomes.scoreColumns(moves, [&working](int, Thinker::Bounds) { working = true; });
+    outcomes.scoreColumns(moves, [&working](int, score::Bounds) { working = true; });
     QTRY_VERIFY_WITH_TIMEOUT(working, 60000); // a sanitizer's build searches ten times slower
     Thinker hint;
     hint.think(moves, engine::Level::hard, [](int) {});

@@ -4,6 +4,7 @@
 // narrow to the exact scores, and a stop ends every thread.
 #include "engine/engine.h"
 #include "engine/team.h"
+#include "engine/threadcount.h"
 #include "oracle.h"
 
 #include <QDir>

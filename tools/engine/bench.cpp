@@ -4,7 +4,7 @@
 #include "options.h"
 
 #include "engine/benchmark.h"
-#include "engine/team.h"
+#include "engine/threadcount.h"
 
 #include <cstdio>
 

@@ -6,7 +6,7 @@
 
 #include "engine/benchmark.h"
 #include "engine/engine.h"
-#include "engine/team.h"
+#include "engine/threadcount.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board/lines.h"
+#include "rules/lines.h"
 
 #include <QPoint>
 #include <QRandomGenerator>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "movestring.h"
 
-#include "board/layout.h"
-#include "board/lines.h"
+#include "rules/drop.h"
+#include "rules/lines.h"
 
 namespace game {
 
@@ -24,13 +24,12 @@ std::variant<QList<int>, MoveStringFault> readMoveString(const QString& digits)
         const auto character = static_cast<char32_t>(code);
         characters << QString::fromUcs4(&character, 1);
     }
-    constexpr qsizetype holes = qsizetype{ columns } * rows;
     if (characters.size() > holes)
-        return MoveStringFault{ Kind::tooLong, static_cast<int>(holes + 1), characters[holes] };
+        return MoveStringFault{ Kind::tooLong, holes + 1, characters[holes] };
 
     QList<int> moves;
     Cells cells{};
-    std::array<int, columns + 1> height{};
+    Heights height{};
     Flags winner{};
     for (const QString& character : characters) {
         const int move = static_cast<int>(moves.size()) + 1;
@@ -39,15 +38,15 @@ std::variant<QList<int>, MoveStringFault> readMoveString(const QString& digits)
             return MoveStringFault{ Kind::notAColumn, move, character };
         if (winner[1] || winner[2])
             return MoveStringFault{ Kind::gameOver, move, character };
-        if (height[c] == rows)
+        if (isColumnFull(height, c))
             return MoveStringFault{ Kind::columnFull, move, character };
         // Players alternate from whoever plays the first disc; which of
         // the two that is does not matter to where a line forms.
-        cells[c][height[c]++] = static_cast<qint16>(1 + moves.size() % 2);
+        dropDisc(cells, height, c, 1 + static_cast<int>(moves.size() % 2));
         moves << c;
         scanLines(cells, winner);
     }
-    if (winner[1] || winner[2] || moves.size() == holes)
+    if (winner[1] || winner[2] || isBoardFull(height))
         return MoveStringFault{ Kind::endsGame, static_cast<int>(moves.size()), characters.last() };
     return moves;
 }

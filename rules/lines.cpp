@@ -4,36 +4,43 @@
 namespace game {
 namespace {
 
-// Each direction with the range of cells a segment may start from so that
-// all four of its cells lie on the board.
+constexpr int lineLength = 4;
+// How far a segment's last cell lies from its first, in steps.
+constexpr int reach = lineLength - 1;
+
+// A line runs up, across, or along either diagonal; each has its step from
+// one cell to the next.
 struct Direction {
     int columnStep;
     int rowStep;
-    int firstColumn;
-    int lastColumn;
-    int firstRow;
-    int lastRow;
 };
 
 constexpr std::array<Direction, 4> directions{ {
-    { 0, 1, 1, 7, 0, 2 },  // vertical
-    { 1, 0, 1, 4, 0, 5 },  // horizontal
-    { 1, 1, 1, 4, 0, 2 },  // rising diagonal
-    { 1, -1, 1, 4, 3, 5 }, // falling diagonal
+    { 0, 1 },  // vertical
+    { 1, 0 },  // horizontal
+    { 1, 1 },  // rising diagonal
+    { 1, -1 }, // falling diagonal
 } };
 
+// Every segment of four cells that lies on the board, by its first cell
+// and direction: it starts far enough from the edges for its last cell to
+// stay on the board.
 template <class Visit>
 void forEachSegment(Visit visit)
 {
-    for (const Direction& d : directions)
-        for (int c = d.firstColumn; c <= d.lastColumn; ++c)
-            for (int r = d.firstRow; r <= d.lastRow; ++r)
+    for (const Direction& d : directions) {
+        const int lastColumn = columns - reach * d.columnStep;
+        const int firstRow = d.rowStep < 0 ? reach : 0;
+        const int lastRow = rows - 1 - (d.rowStep > 0 ? reach : 0);
+        for (int c = 1; c <= lastColumn; ++c)
+            for (int r = firstRow; r <= lastRow; ++r)
                 visit(c, r, d);
+    }
 }
 
 bool ownsSegment(const Cells& cells, int player, int c, int r, const Direction& d)
 {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < lineLength; ++i)
         if (cells[c + i * d.columnStep][r + i * d.rowStep] != player)
             return false;
     return true;
@@ -56,7 +63,7 @@ Marks cellsInLines(const Cells& cells)
     forEachSegment([&](int c, int r, const Direction& d) {
         const int owner = cells[c][r];
         if (owner != 0 && ownsSegment(cells, owner, c, r, d))
-            for (int i = 0; i < 4; ++i)
+            for (int i = 0; i < lineLength; ++i)
                 marks[c + i * d.columnStep][r + i * d.rowStep] = true;
     });
     return marks;
@@ -68,8 +75,8 @@ Marks holesCompletingFour(const Cells& cells, int player)
 {
     Marks marks{};
     Cells tried = cells;
-    for (int c = 1; c <= 7; ++c)
-        for (int r = 0; r < 6; ++r) {
+    for (int c = 1; c <= columns; ++c)
+        for (int r = 0; r < rows; ++r) {
             if (cells[c][r] != 0)
                 continue;
             tried[c][r] = static_cast<qint16>(player);

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sharedengine.h"
+
+#include "engine/threadcount.h"
+
+#include <QResource>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Every processor, up to the engine's most, unless VANTREL_THREADS asks
+// for fewer (1 to search on one). A value that is no number of threads
+// is said, once, rather than silently taken for every processor.
+int threadsToUse()
+{
+    const int processors = engine::processorsToUse();
+    if (!qEnvironmentVariableIsSet("VANTREL_THREADS"))
+        return processors;
+    const std::string text = qEnvironmentVariable("VANTREL_THREADS").toStdString();
+    if (const std::optional<int> asked = engine::threadsAsked(text))
+        return std::min(*asked, processors);
+    std::fprintf(stderr,
+                 "vantrel: VANTREL_THREADS=\"%.40s\" is not understood (it takes a whole number from 1); "
+                 "searching on the default %d thread%s instead\n",
+                 text.c_str(), processors, processors == 1 ? "" : "s");
+    return processors;
+}
+
+// The book is built into the program (data/engine.book), uncompressed,
+// and read where it lies; without it, the engine only searches longer.
+engine::Book openingBook()
+{
+    const QResource resource(QStringLiteral(":/engine/engine.book"));
+    if (!resource.isValid())
+        return {};
+    if (resource.compressionAlgorithm() != QResource::NoCompression) {
+        const QByteArray bytes = resource.uncompressedData();
+        return engine::Book::fromBytes({ reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                         static_cast<std::size_t>(bytes.size()) });
+    }
+    return engine::Book::viewOf({ resource.data(), static_cast<std::size_t>(resource.size()) });
+}
+
+} // namespace
+
+SharedEngine::SharedEngine()
+{
+    engine.setBook(openingBook());
+    engine.setThreads(threadsToUse());
+}
+
+SharedEngine& sharedEngine()
+{
+    static SharedEngine shared;
+    return shared;
+}
