@@ -1,0 +1,2 @@
+// A file that crosses the bridge, for the check to find.
+#include "engine/engine.h"

@@ -1,0 +1,2 @@
+// The levels, which the computer may name.
+#include "engine/level.h"
