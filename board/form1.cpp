@@ -307,6 +307,8 @@ void Form1::turnPassed()
     menu.redo->setEnabled(isPersonToMove() && record.canReplay());
     menu.copy->setEnabled(!record.played().isEmpty());
     menu.hint->setEnabled(isPersonToMove());
+    menu.outcomes->setEnabled(!isOver());
+    menu.threats->setEnabled(!isOver());
     advisor.follow({ record.played(), height, board, turn, isPersonToMove(), !isOver() });
     emit turnChanged(turn);
 }
