@@ -120,7 +120,8 @@ void TestCommandLine::aLineItCannotFollowIsRefused_data()
     movesRow("moves: 43 in one column", QString(43, u'4'), "7 is in column 4, which is full");
     movesRow("moves: 100,000 in one column", QString(100000, u'4'), "7 is in column 4, which is full");
     movesRow("moves: 43 letters", QString(43, u'x'), "1, 'x', is not a column from 1 to 7");
-    movesRow("moves: a control character among 100", "44\x1b" + QString(97, u'1'), "3, 'U+001B', is not a column from 1 to 7");
+    movesRow("moves: a control character among 100", "44\x1b" + QString(97, u'1'),
+             "3, 'U+001B', is not a column from 1 to 7");
     movesRow("moves: four in a line among 50", "1212121" + QString(43, u'3'),
              "8, in column 3, comes after four in a line ended the game");
     movesRow("moves: one more than the board holds", "455714637617614767242476316455122212535333" "4",

@@ -136,8 +136,8 @@ private:
         std::printf("book: shard %d/%d, %zu positions with %d discs, %zu bytes, in %s; %zu searched in %.0f s "
                     "on %d thread(s), %llu nodes\n",
                     m_settings.shard, m_settings.shards, m_keys.size(), m_settings.depth, bytes,
-                    shownPath(m_settings.search.output).c_str(), m_searched, secondsSearching(), m_settings.search.threads,
-                    static_cast<unsigned long long>(m_nodes));
+                    shownPath(m_settings.search.output).c_str(), m_searched, secondsSearching(),
+                    m_settings.search.threads, static_cast<unsigned long long>(m_nodes));
         return 0;
     }
 

@@ -56,7 +56,8 @@ private:
     {
         for (const WorkLine& line : lines)
             m_known[line.key] = { line.choice, line.discs };
-        std::fprintf(stderr, "lines: %zu choices read from %s\n", m_known.size(), shownPath(m_settings.search.work).c_str());
+        std::fprintf(stderr, "lines: %zu choices read from %s\n", m_known.size(),
+                     shownPath(m_settings.search.work).c_str());
     }
 
     // What makes a line of the work file no choice of these lines, checked

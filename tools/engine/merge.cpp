@@ -47,8 +47,9 @@ void refuseAFileGivenTwice(const std::vector<NamedBook>& parts)
         for (auto before = parts.begin(); before != part; ++before) {
             std::error_code error;
             if (std::filesystem::equivalent(before->path, part->path, error))
-                throw std::invalid_argument(shownPath(part->path) + " is given twice"
-                                            + (before->path == part->path ? "" : ", also as " + shownPath(before->path)));
+                throw std::invalid_argument(
+                    shownPath(part->path) + " is given twice"
+                    + (before->path == part->path ? "" : ", also as " + shownPath(before->path)));
         }
 }
 
@@ -93,9 +94,9 @@ void checkParts(int depth, const std::vector<NamedBook>& parts)
     for (const NamedBook& part : parts)
         for (const Book::Entry& e : part.book.entries()) {
             if (discsOf(e) != depth)
-                throw std::invalid_argument(shownPath(part.path) + " holds a position with " + std::to_string(discsOf(e))
-                                            + " discs, not " + std::to_string(depth) + ": key "
-                                            + std::to_string(e.key));
+                throw std::invalid_argument(shownPath(part.path) + " holds a position with "
+                                            + std::to_string(discsOf(e)) + " discs, not " + std::to_string(depth)
+                                            + ": key " + std::to_string(e.key));
             const auto [held, isNew] = holder.emplace(e.key, &part);
             if (!isNew)
                 throw std::invalid_argument(shownPath(held->second->path) + " and " + shownPath(part.path)
@@ -175,11 +176,13 @@ void refuseShallower(const Command& command, int depth, const Book& book)
                    + "; --allow-shallower makes it all the same");
 }
 
-int write(const MergeSettings& settings, const Book& book)
+int writeMerged(const MergeSettings& settings, const Book& book)
 {
     const std::size_t bytes = writeBookFile(settings.output, book);
-    const std::size_t beyond = settings.lines == nullptr ? 0 : static_cast<std::size_t>(std::ranges::count_if(
-                                   settings.lines->entries(), [&](const auto& e) { return discsOf(e) > settings.depth; }));
+    const std::vector<Book::Entry> lines = settings.lines != nullptr ? settings.lines->entries()
+                                                                       : std::vector<Book::Entry>{};
+    const auto beyond = static_cast<std::size_t>(
+        std::count_if(lines.begin(), lines.end(), [&](const auto& e) { return discsOf(e) > settings.depth; }));
     std::printf("merge: %zu positions, complete to %d discs from %zu parts, %zu of hard's lines beyond; "
                 "%zu bytes in %s\n",
                 book.size(), settings.depth, settings.parts.size(), beyond, bytes, shownPath(settings.output).c_str());
@@ -219,7 +222,7 @@ int runMerge(Command& command)
     const Book book = merged(settings);
     if (!allowShallower)
         refuseShallower(command, settings.depth, book);
-    return write(settings, book);
+    return writeMerged(settings, book);
 }
 
 } // namespace tool
