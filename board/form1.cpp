@@ -301,6 +301,9 @@ void Form1::turnPassed()
     menu.redo->setEnabled(state.isPersonToMove() && record.canReplay());
     menu.copy->setEnabled(!record.played().isEmpty());
     menu.hint->setEnabled(state.isPersonToMove());
+    // A finished board shows neither; copying it and the help still act.
+    menu.outcomes->setEnabled(!isOver());
+    menu.threats->setEnabled(!isOver());
     advisor.boardChanged();
     emit turnChanged(turn);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "quote/quote.h"
 #include "rules/movestring.h"
 #include "runtime/translations.h"
 
@@ -183,22 +184,23 @@ public:
 
     static QString complaint(const Reading& reading)
     {
+        const QString culprit = quote::printableStart(reading.culprit);
         switch (reading.verdict) {
         case Verdict::unknownOption:
-            return tr("vantrel: unknown option '%1'").arg(reading.culprit) + u'\n' + tryHelp();
+            return tr("vantrel: unknown option '%1'").arg(culprit) + u'\n' + tryHelp();
         case Verdict::missingValue:
-            return tr("vantrel: option '%1' needs a value").arg(reading.culprit) + u'\n' + tryHelp();
+            return tr("vantrel: option '%1' needs a value").arg(culprit) + u'\n' + tryHelp();
         case Verdict::unexpectedValue:
-            return tr("vantrel: option '%1' takes no value").arg(reading.culprit) + u'\n' + tryHelp();
+            return tr("vantrel: option '%1' takes no value").arg(culprit) + u'\n' + tryHelp();
         case Verdict::valueNotApart:
             return tr("vantrel: Qt's option '%1' is written with a space: '%2 %3'")
-                       .arg(reading.culprit, reading.culprit.section(u'=', 0, 0), reading.culprit.section(u'=', 1))
+                       .arg(culprit, quote::printableStart(reading.culprit.section(u'=', 0, 0)),
+                            quote::printableStart(reading.culprit.section(u'=', 1)))
                 + u'\n';
         case Verdict::strayArgument:
-            return tr("vantrel: unexpected argument '%1'").arg(reading.culprit) + u'\n' + tryHelp();
+            return tr("vantrel: unexpected argument '%1'").arg(culprit) + u'\n' + tryHelp();
         case Verdict::unknownLevel:
-            return tr("vantrel: unknown level '%1' for --computer: choose easy, medium or hard")
-                       .arg(reading.culprit)
+            return tr("vantrel: unknown level '%1' for --computer: choose easy, medium or hard").arg(culprit)
                 + u'\n';
         case Verdict::unplayableMoves:
             return movesComplaint(reading.movesFault) + u'\n' + tryHelp();
@@ -212,7 +214,8 @@ private:
     {
         using Kind = game::MoveStringFault::Kind;
         const QString move = QString::number(fault.move);
-        const QString character = shown(fault.character);
+        // A control character could move the terminal's cursor, or worse.
+        const QString character = quote::printable(fault.character);
         switch (fault.kind) {
         case Kind::tooLong:
             return tr("vantrel: --moves: move %1, '%2', is one more than the board's %3 holes")
@@ -229,15 +232,6 @@ private:
                 .arg(move, character);
         }
         return {};
-    }
-
-    // A character as it can be printed safely: a control character, which
-    // could move the terminal's cursor or worse, by its code.
-    static QString shown(const QString& character)
-    {
-        if (!character.isEmpty() && QChar::isPrint(character.toUcs4().value(0)))
-            return character;
-        return QStringLiteral("U+%1").arg(static_cast<uint>(character.toUcs4().value(0)), 4, 16, QChar(u'0')).toUpper();
     }
 
     static QString tryHelp() { return tr("Try 'vantrel --help' for more information.") + u'\n'; }

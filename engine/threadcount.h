@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <thread>
@@ -23,14 +24,20 @@ inline int processorsToUse()
 
 // The threads a setting such as VANTREL_THREADS asks for: a whole number
 // from 1, in decimal digits alone; nothing for any other text. A number
-// above the processors asks for them all.
+// above the processors asks for them all, however many digits it has: one
+// too large for an int is the largest int.
 inline std::optional<int> threadsAsked(std::string_view text)
 {
-    int threads = 0;
+    constexpr unsigned most = std::numeric_limits<int>::max();
+    unsigned threads = 0; // unsigned, so that no sign is read
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), threads);
-    if (error != std::errc() || end != text.data() + text.size() || threads < 1)
+    if (end != text.data() + text.size() || (error != std::errc() && error != std::errc::result_out_of_range))
         return std::nullopt;
-    return threads;
+    if (error == std::errc::result_out_of_range || threads > most)
+        return static_cast<int>(most);
+    if (threads < 1)
+        return std::nullopt;
+    return static_cast<int>(threads);
 }
 
 } // namespace engine

@@ -24,8 +24,6 @@ std::variant<QList<int>, MoveStringFault> readMoveString(const QString& digits)
         const auto character = static_cast<char32_t>(code);
         characters << QString::fromUcs4(&character, 1);
     }
-    if (characters.size() > holes)
-        return MoveStringFault{ Kind::tooLong, holes + 1, characters[holes] };
 
     QList<int> moves;
     Cells cells{};
@@ -33,6 +31,10 @@ std::variant<QList<int>, MoveStringFault> readMoveString(const QString& digits)
     Flags winner{};
     for (const QString& character : characters) {
         const int move = static_cast<int>(moves.size()) + 1;
+        // Only a string whose first 42 moves all play gets this far: any
+        // earlier fault is the one named.
+        if (moves.size() == holes)
+            return MoveStringFault{ Kind::tooLong, move, character };
         const int c = character.size() == 1 ? character[0].unicode() - u'0' : 0;
         if (c < 1 || c > columns)
             return MoveStringFault{ Kind::notAColumn, move, character };

@@ -5,16 +5,25 @@
 # processors Slurm gives it. See "Making a layer on many machines" in
 # doc/engine.md.
 #
-# Submit from the top of a built tree on a filesystem every node sees, with
-# the layer's depth, the discs in each of its positions:
+# Submit it with scripts/submit-book and the layer's depth, the discs in
+# each of its positions, from anywhere:
 #
-#     sbatch scripts/book.sbatch 9                        # the 9-disc layer
-#     sbatch --cpus-per-task=8 scripts/book.sbatch 9      # more threads a part
-#     sbatch --time=1-0 scripts/book.sbatch 10
+#     scripts/submit-book 10                                # the 10-disc layer
+#     scripts/submit-book 10 --cpus-per-task=8 --time=1-0   # more threads a part, more time
+#
+# Slurm opens each task's log on its node before this script runs: a tree
+# that is not built, or that the node cannot see, fails every task without
+# a word anywhere the user can read. submit-book refuses both at the
+# terminal (a tree under /tmp or in memory while the cluster has other
+# nodes), submits the tree it is in with absolute paths, names the job
+# after the depth (book-10) and asks for the memory a part of that depth
+# takes (--mem). Submitted by hand (sbatch scripts/book.sbatch 10), the
+# script works only from the top of a built tree on a filesystem every
+# node sees, and asks for the most memory any depth takes on two threads.
 #
 # The depth may come from VANTREL_BOOK_DEPTH instead, where the site passes
 # the environment on to the tasks; a task given neither does nothing and
-# says so. A layer the shipped book holds already, every layer of 8 discs or
+# says so. A layer the shipped book holds already, every layer of 9 discs or
 # fewer, is read from it: its tasks finish at once.
 #
 # Part K is written to data/book/D-K-of-12.book (D the depth), and every
@@ -23,21 +32,35 @@
 # which git ignores); a task requeued appends to it. A task that is
 # cancelled, preempted or runs out of time resumes from its work file when
 # submitted again, the parts still missing alone if need be
-# (sbatch --array=3,7 scripts/book.sbatch 9); a part already written is left
-# as it is. The search's bounds come from the tree's own data/engine.book,
-# the book of the layers before. Once all twelve are written, on any
-# machine, merge them to a scratch file and move it into place:
+# (scripts/submit-book 10 --array=3,7); a part already written is left as
+# it is. A task holds a lock on its part's work file (flock, which NFS
+# keeps across nodes unless mounted with local locks): a second task of the
+# same part, from a job submitted twice, stops and says so rather than
+# write the file too. The search's
+# bounds come from the tree's own data/engine.book, the book of the layers
+# before. Once all twelve are written, on any machine, merge them to a
+# scratch file, verify it, and only then move it into place (here the
+# 9-disc layer's, as the shipped book was made):
 #
 #     build/tools/vantrel-engine merge --depth 9 --lines data/book/lines-12.book \
 #         --output build/engine.book data/book/9-*-of-12.book
+#     build/tools/vantrel-engine verify --book build/engine.book --sample 200
 #     mv build/engine.book data/engine.book
 #
-# A 1/12 part of the 9-disc layer took one to one and a half hours on one
-# thread of the development machine; --time leaves room for a slower node.
-#SBATCH --job-name=vantrel-book
+# merge refuses a book shallower than the shipped one, which would drop its
+# deeper entries, unless given --allow-shallower.
+#
+# A twelfth of the 9-disc layer took 36 to 50 minutes on one thread of the
+# two-processor development machine, and its heaviest part about twice
+# that; the 10-disc layer has three times as many positions. --time leaves
+# room for a slower node: give more for 10 discs and beyond.
+#SBATCH --job-name=book
 #SBATCH --array=1-12
 #SBATCH --cpus-per-task=2
 #SBATCH --time=04:00:00
+# What a part of 12 discs takes on two threads, with room to spare;
+# submit-book asks for what the depth and the processors take.
+#SBATCH --mem=544M
 #SBATCH --requeue
 #SBATCH --output=build/book-%A_%a.out
 #SBATCH --open-mode=append
@@ -49,12 +72,12 @@ parts=12
 deepest=12
 depth=${1:-${VANTREL_BOOK_DEPTH:-}}
 if [[ -z $depth ]]; then
-    echo "book.sbatch: no depth given: sbatch scripts/book.sbatch 9 makes the 9-disc layer" >&2
+    echo "book.sbatch: no depth given: scripts/submit-book 10 makes the 10-disc layer" >&2
     exit 2
 fi
 if [[ ! $depth =~ ^[0-9]+$ ]] || ((10#$depth > deepest)); then
     echo "book.sbatch: the depth must be a whole number from 0 to $deepest, not \"$depth\":" \
-        "sbatch scripts/book.sbatch 9" >&2
+        "scripts/submit-book 10" >&2
     exit 2
 fi
 depth=$((10#$depth))
@@ -65,7 +88,7 @@ threads=${SLURM_CPUS_PER_TASK:-1}
 cd "${SLURM_SUBMIT_DIR:-.}"
 tool=build/tools/vantrel-engine
 if [[ ! -x $tool ]]; then
-    echo "book.sbatch: no $tool in $PWD; build it and submit from the top of the tree" >&2
+    echo "book.sbatch: no $tool in $PWD; build it and submit with scripts/submit-book" >&2
     exit 1
 fi
 
@@ -77,6 +100,13 @@ echo "book.sbatch: part $part/$parts of the $depth-disc layer on $(hostname), $t
 if [[ -e $output ]]; then
     echo "book.sbatch: $output is written already"
     exit 0
+fi
+# The lock on the work file lasts as long as the tool, which inherits it.
+mkdir -p "$(dirname "$work")"
+exec {lock}>>"$work"
+if ! flock --nonblock "$lock"; then
+    echo "book.sbatch: $work is being written by another task of part $part/$parts; this one stops" >&2
+    exit 1
 fi
 exec "$tool" book --depth "$depth" --shard "$part/$parts" --threads "$threads" \
     --book data/engine.book --output "$output" --work "$work"

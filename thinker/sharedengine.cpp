@@ -2,11 +2,12 @@
 #include "sharedengine.h"
 
 #include "engine/threadcount.h"
+#include "quote/quote.h"
 
 #include <QResource>
 
 #include <cstdio>
-#include <string>
+#include <string_view>
 
 namespace {
 
@@ -18,13 +19,15 @@ int threadsToUse()
     const int processors = engine::processorsToUse();
     if (!qEnvironmentVariableIsSet("VANTREL_THREADS"))
         return processors;
-    const std::string text = qEnvironmentVariable("VANTREL_THREADS").toStdString();
+    const QByteArray value = qgetenv("VANTREL_THREADS");
+    const std::string_view text(value.constData(), static_cast<std::size_t>(value.size()));
     if (const std::optional<int> asked = engine::threadsAsked(text))
         return std::min(*asked, processors);
+    // Quoted, so that a terminal shows what the value holds rather than acts on it.
     std::fprintf(stderr,
-                 "vantrel: VANTREL_THREADS=\"%.40s\" is not understood (it takes a whole number from 1); "
+                 "vantrel: VANTREL_THREADS=\"%s\" is not understood (it takes a whole number from 1); "
                  "searching on the default %d thread%s instead\n",
-                 text.c_str(), processors, processors == 1 ? "" : "s");
+                 quote::printableStart(text).c_str(), processors, processors == 1 ? "" : "s");
     return processors;
 }
 

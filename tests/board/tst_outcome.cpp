@@ -4,6 +4,7 @@
 #include "runtime/shape.h"
 #include "support/game.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +17,16 @@ const QList<int> tieGame{ 4, 5, 5, 7, 1, 4, 6, 3, 7, 6, 1, 7, 6, 1, 4, 7, 6, 7, 
 // The 42nd disc, the second player's, fills the board and completes a line.
 const QList<int> lineOnTheLastDisc{ 2, 3, 5, 7, 6, 3, 2, 1, 3, 6, 5, 1, 7, 6, 5, 2, 6, 3, 2, 7, 4,
                                     5, 1, 5, 6, 3, 6, 5, 7, 3, 7, 4, 7, 1, 2, 2, 1, 1, 4, 4, 4, 4 };
+
+// The texts of the board's actions that can act now.
+QStringList actionsThatCanAct(const Form1& board)
+{
+    QStringList enabled;
+    for (const QAction* action : board.actions())
+        if (action->isEnabled())
+            enabled << action->text();
+    return enabled;
+}
 
 } // namespace
 
@@ -64,9 +75,12 @@ void TestOutcome::aLineEndsTheGame()
     game.play(moves.first(moves.size() - 1));
     QCOMPARE(game.gameover(), nullptr);
     QVERIFY(game.window().isEnabled());
+    QVERIFY(actionsThatCanAct(game.window()).contains("Show Outcomes"));
 
     game.play({ moves.last() });
     QVERIFY(!game.window().isEnabled());
+    // Once the game is over, the moves can still be copied; nothing else acts.
+    QCOMPARE(actionsThatCanAct(game.window()), QStringList{ "Copy Moves" });
     QVERIFY(game.window().isVisible());
     QVERIFY(game.gameover() && game.gameover()->isVisible());
     QCOMPARE(game.outcomeText(), firstPlayer == 1 ? "Ann Wins" : "Bea Wins");
@@ -87,6 +101,7 @@ void TestOutcome::aFullBoardWithoutALineIsATie()
     game.play(tieGame);
     QCOMPARE(game.outcomeText(), "Tie");
     QVERIFY(!game.window().isEnabled());
+    QCOMPARE(actionsThatCanAct(game.window()), QStringList{ "Copy Moves" });
     // The player who would have moved next keeps the turn label.
     QCOMPARE(game.visibleTurnLabel(), 2);
 }

@@ -115,7 +115,31 @@ void TestCommandLine::aLineItCannotFollowIsRefused_data()
     movesRow("moves: the last makes four in a line", "1212121", "7, in column 1, ends the game, which leaves nothing to play");
     movesRow("moves: the last fills the board", "455714637617614767242476316455122212535333",
              "42, in column 3, ends the game, which leaves nothing to play");
-    movesRow("moves: more than the board holds", QString(100000, u'4'), "43, '4', is one more than the board's 42 holes");
+    // Past 42 moves, the first that cannot be played all the same; the
+    // length only when the first 42 all play.
+    movesRow("moves: 43 in one column", QString(43, u'4'), "7 is in column 4, which is full");
+    movesRow("moves: 100,000 in one column", QString(100000, u'4'), "7 is in column 4, which is full");
+    movesRow("moves: 43 letters", QString(43, u'x'), "1, 'x', is not a column from 1 to 7");
+    movesRow("moves: a control character among 100", "44\x1b" + QString(97, u'1'),
+             "3, 'U+001B', is not a column from 1 to 7");
+    movesRow("moves: four in a line among 50", "1212121" + QString(43, u'3'),
+             "8, in column 3, comes after four in a line ended the game");
+    movesRow("moves: one more than the board holds", "455714637617614767242476316455122212535333" "4",
+             "43, '4', is one more than the board's 42 holes");
+    movesRow("moves: a letter after a full board", "455714637617614767242476316455122212535333" "x",
+             "43, 'x', is one more than the board's 42 holes");
+    // Whatever was typed is said so that a terminal shows it, not acts on it.
+    QTest::newRow("an option that sets the title") << QStringList{ "--colour\x1b]0;PWN\a" }
+                                                   << "vantrel: unknown option '--colourU+001B]0;PWNU+0007'\n" + tryHelp;
+    QTest::newRow("an argument that clears the screen")
+        << QStringList{ "\x1b[2J\x1b[H" } << "vantrel: unexpected argument 'U+001B[2JU+001B[H'\n" + tryHelp;
+    QTest::newRow("a level with a line break") << QStringList{ "--computer=hard\nx" }
+                                               << "vantrel: unknown level 'hardU+000Ax" + choose;
+    QTest::newRow("a Qt option with DEL") << QStringList{ "-platform=\x7f" }
+                                          << "vantrel: Qt's option '-platform=U+007F' is written with a space: "
+                                             "'-platform U+007F'\n";
+    QTest::newRow("a long unknown option") << QStringList{ "--" + QString(100000, u'x') }
+                                           << "vantrel: unknown option '--" + QString(38, u'x') + "...'\n" + tryHelp;
     QTest::newRow("moves: none given") << QStringList{ "--moves" } << "vantrel: option '--moves' needs a value\n" + tryHelp;
 }
 
@@ -127,6 +151,8 @@ void TestCommandLine::aLineItCannotFollowIsRefused()
     QCOMPARE(reply.errorOutput, errorOutput);
     QCOMPARE(reply.output, "");
     QCOMPARE(reply.status, 2);
+    for (const QChar c : reply.errorOutput)
+        QVERIFY2(c >= u' ' || c == u'\n', "a control character printed as it is");
 }
 
 // A line that asks for a game gets as far as looking for a display.

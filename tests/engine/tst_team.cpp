@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <map>
 #include <random>
 #include <thread>
@@ -147,7 +148,11 @@ void TestTeam::onlyANumberOfThreadsIsTakenForOne_data()
     QTest::newRow("1") << "1" << 1;
     QTest::newRow("3") << "3" << 3;
     QTest::newRow("more than any machine has") << "100" << 100;
-    for (const char* text : { "0", "-1", "", "abc", "2x", " 2", "+2", "0x2", "99999999999" })
+    // Too many for an int, yet a number above the processors: all of them.
+    QTest::newRow("99999999999") << "99999999999" << std::numeric_limits<int>::max();
+    QTest::newRow("a hundred digits") << QString(100, u'9') << std::numeric_limits<int>::max();
+    QTest::newRow("leading zeros") << "0000000000000000000002" << 2;
+    for (const char* text : { "0", "-1", "", "abc", "2x", " 2", "+2", "0x2", "00000000000000000000", "-99999999999" })
         QTest::addRow("\"%s\"", text) << text << 0;
 }
 

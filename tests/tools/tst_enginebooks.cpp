@@ -2,10 +2,12 @@
 #include "support/process.h"
 
 #include "engine/book.h"
+#include "engine/completebook.h"
 #include "tools/engine/bookfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -96,6 +98,7 @@ private slots:
     void mergeRefusesWhatItCannotUse_data();
     void mergeRefusesWhatItCannotUse();
     void mergeReplacesAnOutputOnlyWhenForced();
+    void aShallowerMergeIsRefusedUnlessAllowed();
     void verifyRefusesADamagedBook_data();
     void verifyRefusesADamagedBook();
     void aDamagedWorkFileIsRefused_data();
@@ -223,6 +226,30 @@ void TestEngineBooks::mergeReplacesAnOutputOnlyWhenForced()
     QVERIFY(contentsOf(path("kept.book")) == contentsOf(VANTREL_DATA_DIR "/engine.book"));
 }
 
+// The 8-disc layer, merged and moved into place, would silently replace
+// the deeper shipped book: merge says what it would drop, and makes it
+// only when asked to, --force or not.
+void TestEngineBooks::aShallowerMergeIsRefusedUnlessAllowed()
+{
+    QStringList parts;
+    for (int k = 1; k <= 6; ++k)
+        parts << QStringLiteral(VANTREL_DATA_DIR "/book/8-%1-of-6.book").arg(k);
+    const QStringList merge = QStringList{ "merge", "--depth", "8", "--lines", shippedLines, "--output",
+                                           path("shallower.book"), "--force" }
+                              + parts;
+    const Run refused = runTool(merge);
+    QCOMPARE(refused.status, 2);
+    QVERIFY2(refused.errorOutput.contains("--depth 8 makes a book complete to 8 discs, shallower than the shipped "
+                                          "book " VANTREL_DATA_DIR "/engine.book, complete to 9: in its place it "
+                                          "would drop 267156 of its 418643 entries, all with 9 discs; "
+                                          "--allow-shallower makes it all the same"),
+             qPrintable(refused.errorOutput));
+    QVERIFY(!QFile::exists(path("shallower.book")));
+    const Run allowed = runTool(merge + QStringList{ "--allow-shallower" });
+    QVERIFY2(allowed.status == 0, qPrintable(allowed.errorOutput));
+    QCOMPARE(engine::completeDepth(bookIn(path("shallower.book"))), 8);
+}
+
 void TestEngineBooks::verifyRefusesADamagedBook_data()
 {
     QTest::addColumn<Book::Entry>("damaged");
@@ -280,6 +307,25 @@ void TestEngineBooks::aDamagedWorkFileIsRefused_data()
                                     << "line 1 \"1 3 2\": its position is not in part 2/2";
     QTest::newRow("a last line that is no line cut short") << layer1 << layer1Work + "text"
                                                            << "line 5 \"text\": the last line, without its newline";
+    // Whatever the file holds, the line is quoted so that a terminal shows
+    // it rather than acts on it, and the reason follows.
+    QTest::newRow("a NUL") << layer1 << QByteArray("982 1 -5\0junk\n", 14)
+                           << "line 1 \"982 1 -5U+0000junk\": it is not \"key column score\", whole numbers";
+    QTest::newRow("a title set and the screen cleared")
+        << layer1 << QByteArray("\x1b]0;PWNED\a\x1b[2J\n")
+        << "line 1 \"U+001B]0;PWNEDU+0007U+001B[2J\": it is not \"key column score\", whole numbers";
+    QTest::newRow("a bell") << layer1 << layer1Work + "1 3 2\a\n" << "line 5 \"1 3 2U+0007\": it is not";
+    QTest::newRow("bytes that are no character") << layer1 << QByteArray("12\xff\xc0 3 0\n")
+                                                 << "line 1 \"12\\xFF\\xC0 3 0\": it is not";
+    QTest::newRow("a long line") << layer1 << QByteArray(100, '7') + '\n'
+                                 << "line 1 \"" + QString(40, u'7') + "\"... (100 characters): it is not";
+    QTest::newRow("a book given as a work file") << layer1 << contentsOf(VANTREL_DATA_DIR "/book/8-1-of-6.book")
+                                                 << "line 1 \"";
+    std::mt19937 random(300);
+    QByteArray noise(300, Qt::Uninitialized);
+    for (char& byte : noise)
+        byte = static_cast<char>(random() & 0xFF);
+    QTest::newRow("300 random bytes") << layer1 << noise << "line 1 \"";
     QTest::newRow("lines: discs wrong") << QStringList{ "lines", "--depth", "2" } << QByteArray("1 3 2 5\n")
                                         << "line 1 \"1 3 2 5\": it says 5 discs; its position has 1";
 }
@@ -298,6 +344,13 @@ void TestEngineBooks::aDamagedWorkFileIsRefused()
     QCOMPARE(r.status, 2);
     QVERIFY2(r.errorOutput.contains("--work: " + path("damaged.work") + ", " + fault), qPrintable(r.errorOutput));
     QVERIFY2(!r.errorOutput.contains("to search"), qPrintable(r.errorOutput));
+    // One line for the fault, ended by its reason, and one for --help.
+    const QStringList lines = r.errorOutput.split(u'\n');
+    QCOMPARE(lines.size(), 3);
+    static const QRegularExpression quotedThenReason("\"(\\.\\.\\. \\(\\d+ characters\\))?: \\S");
+    QVERIFY2(lines[0].contains(quotedThenReason), qPrintable(lines[0]));
+    for (const QChar c : r.errorOutput)
+        QVERIFY2(c >= u' ' || c == u'\n', "a control character printed as it is");
     QCOMPARE(contentsOf(path("damaged.work")), work);
     QVERIFY(!QFile::exists(path("out.book")));
 }

@@ -28,6 +28,24 @@ QString part()
     return VANTREL_DATA_DIR "/book/8-1-of-6.book";
 }
 
+// The tool copied alone into a folder of its own, at the place in it from
+// which it looks for the shipped book where it was built.
+struct ToolCopy {
+    ToolCopy()
+    {
+        const QFileInfo tool(VANTREL_ENGINE_TOOL);
+        const QString fromTool = tool.dir().relativeFilePath(VANTREL_DATA_DIR "/engine.book");
+        path = tree.filePath(QString("d/").repeated(fromTool.count("../")) + tool.fileName());
+        book = QDir::cleanPath(QFileInfo(path).path() + '/' + fromTool);
+        if (!QDir().mkpath(QFileInfo(path).path()) || !QFile::copy(tool.filePath(), path))
+            qFatal("cannot copy the tool");
+    }
+
+    QTemporaryDir tree;
+    QString path; // the copy
+    QString book; // where it looks for the shipped book
+};
+
 } // namespace
 
 // vantrel-engine's command lines, run as a maintainer types them: each
@@ -42,7 +60,9 @@ private slots:
     void badCommandLinesAreRefused_data();
     void badCommandLinesAreRefused();
     void solvingAFinishedGameFails();
+    void theDefaultBookIsTheOneBesideTheTool_data();
     void theDefaultBookIsTheOneBesideTheTool();
+    void verifySaysWhichBookItRead();
 };
 
 void TestEngineCommands::helpGoesToStandardOutput_data()
@@ -142,9 +162,33 @@ void TestEngineCommands::badCommandLinesAreRefused_data()
     QTest::newRow("a long value") << QStringList{ "bench", "--table-mib", longText }
                                   << "not \"" + longText.left(40) + "\"...";
     QTest::newRow("two positions") << QStringList{ "solve", "4", "4" } << "unexpected word \"4\"";
+    // What a terminal would act on, quoted by its code: ESC sets its title
+    // or clears it, BEL rings.
+    QTest::newRow("moves that set the title") << QStringList{ "solve", "\x1b]0;PWN\a4" }
+                                              << "MOVES: move 1 of \"U+001B]0;PWNU+00074\" is not a column 1 to 7";
+    QTest::newRow("a command that clears the screen") << QStringList{ "\x1b[2Jbook" }
+                                                      << "unknown command \"U+001B[2Jbook\"";
+    QTest::newRow("an option that clears the screen") << QStringList{ "bench", "--x\x1b[2J" }
+                                                      << "unknown option --xU+001B[2J";
+    QTest::newRow("a value that rings") << QStringList{ "bench", "--table-mib", "5\a" } << "not \"5U+0007\"";
+    QTest::newRow("a word with a line break") << QStringList{ "tournament", "a\nb" } << "unexpected word \"aU+000Ab\"";
+    QTest::newRow("a long word of controls") << QStringList{ "tournament", QString(1000, QChar(0x1b)) }
+                                             << "unexpected word \"" + QString("U+001B").repeated(40)
+                                                    + "\"... (1000 characters)";
+    QTest::newRow("a file name that clears the screen")
+        << QStringList{ "verify", "--book", "no\x1b[2J.book" } << "--book: cannot read noU+001B[2J.book: ";
     // Files that cannot be used, refused before any work.
     QTest::newRow("an output that cannot be written")
         << QStringList{ "book", "--output", "/proc/x.book", "--work", "ok.work" } << "--output: cannot write in /proc";
+    // A missing folder is a slip of the keyboard, not one to make.
+    QTest::newRow("an output in a missing folder")
+        << QStringList{ "merge", "--output", "no/such/x.book", part() }
+        << "--output: no/such/x.book is in a folder that does not exist, no/such";
+    QTest::newRow("a part in a missing folder") << QStringList{ "book", "--depth", "1", "--output", "no/x.book" }
+                                                << "--output: no/x.book is in a folder that does not exist, no";
+    QTest::newRow("a work file in a missing folder")
+        << QStringList{ "book", "--depth", "1", "--output", "x.book", "--work", "no/x.work" }
+        << "--work: no/x.work is in a folder that does not exist, no";
     QTest::newRow("a book that is not there") << QStringList{ "lines", "--book", "missing.book", "--output", "x.book" }
                                               << "--book: cannot read missing.book";
     QTest::newRow("a file that is no book") << QStringList{ "tournament", "--book", VANTREL_DATA_DIR "/screenshot.png" }
@@ -161,6 +205,8 @@ void TestEngineCommands::badCommandLinesAreRefused()
     QVERIFY2(r.run.errorOutput.size() < 2000, "a refusal takes a few lines, whatever it quotes");
     QCOMPARE(r.run.output, QString());
     QCOMPARE(r.written, QStringList());
+    for (const QChar c : r.run.errorOutput)
+        QVERIFY2(c >= u' ' || c == u'\n', "a control character printed as it is");
 }
 
 void TestEngineCommands::solvingAFinishedGameFails()
@@ -170,19 +216,45 @@ void TestEngineCommands::solvingAFinishedGameFails()
     QVERIFY2(r.run.errorOutput.contains("the game is over"), qPrintable(r.run.errorOutput));
 }
 
+void TestEngineCommands::theDefaultBookIsTheOneBesideTheTool_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("otherwise"); // what the message offers instead
+    QTest::newRow("verify") << QStringList{ "verify", "--sample", "0" } << "--book FILE names the book to check";
+    QTest::newRow("tournament") << QStringList{ "tournament", "--games", "1" }
+                                << "--book FILE names a book, --book none goes without";
+    QTest::newRow("book") << QStringList{ "book", "--depth", "1", "--output", "x.book" }
+                          << "--book FILE names a book, --book none goes without";
+}
+
 // The tool copied with its tree, elsewhere, the book left behind: it looks
-// for the copy's book, never the one of the tree it was built in.
+// for the copy's book, never the one of the tree it was built in, and says
+// that the book it looked for is the one it takes by default.
 void TestEngineCommands::theDefaultBookIsTheOneBesideTheTool()
 {
-    const QFileInfo tool(VANTREL_ENGINE_TOOL);
-    const QString fromTool = tool.dir().relativeFilePath(VANTREL_DATA_DIR "/engine.book");
-    QTemporaryDir tree;
-    const QString copy = tree.filePath(QString("d/").repeated(fromTool.count("../")) + tool.fileName());
-    QVERIFY(QDir().mkpath(QFileInfo(copy).path()) && QFile::copy(tool.filePath(), copy));
-    const Run r = runToEnd(copy, { "verify", "--sample", "0" }, QProcessEnvironment::systemEnvironment());
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, otherwise);
+    const ToolCopy copy;
+    const Run r = runToEnd(copy.path, arguments, QProcessEnvironment::systemEnvironment(), copy.tree.path());
     QCOMPARE(r.status, 2);
-    const QString book = QDir::cleanPath(QFileInfo(copy).path() + '/' + fromTool);
-    QVERIFY2(r.errorOutput.contains("--book: cannot read " + book), qPrintable(r.errorOutput));
+    QVERIFY2(r.errorOutput.contains("--book: cannot read " + copy.book + ": "), qPrintable(r.errorOutput));
+    QVERIFY2(r.errorOutput.contains("the shipped book, looked for from where the tool is; " + otherwise),
+             qPrintable(r.errorOutput));
+}
+
+// A file that happens to be where the shipped book would be, one part of a
+// layer here, is read, and verify says at once which it read and that it
+// took it by default.
+void TestEngineCommands::verifySaysWhichBookItRead()
+{
+    const ToolCopy copy;
+    QVERIFY(QDir().mkpath(QFileInfo(copy.book).path()) && QFile::copy(part(), copy.book));
+    const Run r = runToEnd(copy.path, { "verify", "--sample", "0" }, QProcessEnvironment::systemEnvironment());
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.output.startsWith("verify: " + copy.book + " (the shipped book, found from where the tool is; --book "
+                                                          "names another), 15215 positions, complete to no depth, not "
+                                                          "even the empty board;"),
+             qPrintable(r.output));
 }
 
 QTEST_GUILESS_MAIN(TestEngineCommands)

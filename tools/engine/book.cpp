@@ -64,7 +64,7 @@ private:
         std::fprintf(stderr,
                      "book: shard %d/%d of the %zu positions with %d discs: %zu, %zu read from %s, %zu to search\n",
                      m_settings.shard, m_settings.shards, m_layer.size(), m_settings.depth, m_keys.size(),
-                     m_known.size(), m_settings.search.work.c_str(), m_pending.size());
+                     m_known.size(), shownPath(m_settings.search.work).c_str(), m_pending.size());
     }
 
     // What makes a line of the work file no choice of this part, checked
@@ -136,8 +136,8 @@ private:
         std::printf("book: shard %d/%d, %zu positions with %d discs, %zu bytes, in %s; %zu searched in %.0f s "
                     "on %d thread(s), %llu nodes\n",
                     m_settings.shard, m_settings.shards, m_keys.size(), m_settings.depth, bytes,
-                    m_settings.search.output.c_str(), m_searched, secondsSearching(), m_settings.search.threads,
-                    static_cast<unsigned long long>(m_nodes));
+                    shownPath(m_settings.search.output).c_str(), m_searched, secondsSearching(),
+                    m_settings.search.threads, static_cast<unsigned long long>(m_nodes));
         return 0;
     }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bookfile.h"
 
-#include <QDir>
+#include "command.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
@@ -26,12 +27,12 @@ QString qt(const std::string& path)
 
 std::string cannot(const std::string& what, const std::string& path, const QFileDevice& file)
 {
-    return "cannot " + what + ' ' + path + ": " + file.errorString().toStdString();
+    return "cannot " + what + ' ' + shownPath(path) + ": " + file.errorString().toStdString();
 }
 
 std::string cannot(const std::string& what, const std::string& path)
 {
-    return "cannot " + what + ' ' + path + ": " + std::strerror(errno);
+    return "cannot " + what + ' ' + shownPath(path) + ": " + std::strerror(errno);
 }
 
 // Only a regular file is replaced: renaming the new book onto a device or
@@ -41,7 +42,7 @@ void refuseUnlessRegular(const std::string& path)
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        throw std::runtime_error(path + " is not a regular file; only regular files are written");
+        throw std::runtime_error(shownPath(path) + " is not a regular file; only regular files are written");
 }
 
 // A file descriptor, closed when it goes.
@@ -72,9 +73,9 @@ std::string readRegularFile(const std::string& path, std::size_t mostBytes, cons
     if (file.descriptor < 0 || ::fstat(file.descriptor, &status) != 0)
         throw UnreadableFile(cannot("read", path));
     if (!S_ISREG(status.st_mode))
-        throw UnreadableFile(path + " is not a regular file");
+        throw UnreadableFile(shownPath(path) + " is not a regular file");
     const auto tooLarge = [&] {
-        return UnreadableFile(path + " is larger than any " + what + " can be (" + std::to_string(mostBytes)
+        return UnreadableFile(shownPath(path) + " is larger than any " + what + " can be (" + std::to_string(mostBytes)
                               + " bytes)");
     };
     if (static_cast<std::uintmax_t>(status.st_size) > mostBytes)
@@ -100,7 +101,7 @@ engine::Book readBookFile(const std::string& path)
         return engine::Book::fromBytes(
             std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
     } catch (const std::invalid_argument& e) {
-        throw DamagedBook(path + ": " + e.what());
+        throw DamagedBook(shownPath(path) + ": " + e.what());
     }
 }
 
@@ -121,13 +122,16 @@ void checkCanWrite(const std::string& path, bool replace)
 {
     const QFileInfo info(qt(path));
     if (info.isDir())
-        throw std::runtime_error(path + " is a folder");
+        throw std::runtime_error(shownPath(path) + " is a folder");
     refuseUnlessRegular(path);
     if (info.exists() && !replace)
-        throw std::runtime_error(path + " exists already; --force replaces it");
+        throw std::runtime_error(shownPath(path) + " exists already; --force replaces it");
+    // A folder that is not there is more likely a slip of the keyboard
+    // than one to make.
+    if (!QFileInfo(info.path()).isDir())
+        throw std::runtime_error(shownPath(path) + " is in a folder that does not exist, "
+                                 + shownPath(info.path().toStdString()));
     const QString folder = info.absolutePath();
-    if (!QDir().mkpath(folder))
-        throw std::runtime_error("cannot make the folder " + folder.toStdString());
     // The file is written at the end through a file beside it: what must
     // be possible now is making one there.
     QTemporaryFile probe(folder + QStringLiteral("/.vantrel-engine-XXXXXX"));

@@ -61,8 +61,8 @@ std::size_t writeBookFile(const std::string& path, const engine::Book& book);
 // Refuses, before any work starts, a file that the work would write: one
 // that exists already unless `replace`, one that is not a regular file
 // (a device or a FIFO is never replaced), a folder, or one in a folder
-// that cannot be written. Makes its folder when missing. Throws
-// std::runtime_error naming the file.
+// that does not exist or cannot be written. Throws std::runtime_error
+// naming the file.
 void checkCanWrite(const std::string& path, bool replace);
 
 } // namespace tool

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command.h"
 
+#include "quote/quote.h"
+
+#include <climits>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -43,23 +47,38 @@ std::string joined(const std::vector<std::string>& words, const std::string& las
 
 namespace {
 
-constexpr std::size_t ShownCharacters = 40;
+// The first characters of a text, what a terminal would act on as its code.
+std::string shownStart(const std::string& text)
+{
+    return quote::printable(quote::firstCharacters(text, quote::MostShown));
+}
 
 std::string lengthOf(const std::string& text)
 {
-    return text.size() > ShownCharacters ? "... (" + std::to_string(text.size()) + " characters)" : "";
+    const std::size_t characters = quote::characterCount(text);
+    return characters > quote::MostShown
+               ? std::string(quote::Ellipsis) + " (" + std::to_string(characters) + " characters)"
+               : "";
 }
+
+// No path longer than this can be opened.
+constexpr std::size_t MostPathCharacters = PATH_MAX;
 
 } // namespace
 
 std::string startOf(const std::string& text)
 {
-    return text.substr(0, ShownCharacters) + lengthOf(text);
+    return shownStart(text) + lengthOf(text);
 }
 
 std::string quotedStart(const std::string& text)
 {
-    return '"' + text.substr(0, ShownCharacters) + '"' + lengthOf(text);
+    return '"' + shownStart(text) + '"' + lengthOf(text);
+}
+
+std::string shownPath(const std::string& path)
+{
+    return quote::printableStart(path, MostPathCharacters);
 }
 
 Command::Command(std::string name, std::string summary, QStringList words)

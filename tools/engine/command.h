@@ -33,10 +33,16 @@ bool readWholeNumber(const std::string& text, Number& number)
 }
 
 // As much of a text as an error needs to show which it is, however long
-// the text: its first few dozen characters, then an ellipsis and its length.
+// the text: its first few dozen characters, then an ellipsis and its
+// length. Whatever a terminal would act on, a control character or a byte
+// that is no UTF-8 character, shows as its code (quote::printable), so that
+// a message quotes any input safely, NUL and all, and goes on to its reason.
 std::string startOf(const std::string& text);
 // The same, with those characters in double quotes.
 std::string quotedStart(const std::string& text);
+// A file's name as a message shows it: whole, as far as a path can be long,
+// what a terminal would act on as its code.
+std::string shownPath(const std::string& path);
 
 // One subcommand's command line, read by QCommandLineParser. Each option
 // is declared in one line with the variable it sets, what it accepts and

@@ -56,7 +56,8 @@ private:
     {
         for (const WorkLine& line : lines)
             m_known[line.key] = { line.choice, line.discs };
-        std::fprintf(stderr, "lines: %zu choices read from %s\n", m_known.size(), m_settings.search.work.c_str());
+        std::fprintf(stderr, "lines: %zu choices read from %s\n", m_known.size(),
+                     shownPath(m_settings.search.work).c_str());
     }
 
     // What makes a line of the work file no choice of these lines, checked
@@ -158,7 +159,7 @@ private:
         const engine::Book book = engine::Book::fromEntries(std::move(entries));
         const std::size_t bytes = writeBookFile(m_settings.search.output, book);
         std::printf("lines: %zu positions up to %d discs, %zu bytes, in %s; %ld searched in %g s of search\n",
-                    book.size(), m_settings.depth, bytes, m_settings.search.output.c_str(), m_searched,
+                    book.size(), m_settings.depth, bytes, shownPath(m_settings.search.output).c_str(), m_searched,
                     m_searchSeconds);
         for (const auto& [moves, count] : perPly)
             std::printf("  %d discs: %d\n", moves, count);

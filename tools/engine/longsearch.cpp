@@ -61,7 +61,7 @@ int LongSearch::run(const Command& command)
         tables.emplace_back(m_settings.tableMiB);
     m_out = appendToWorkFile(m_settings.work, done);
     if (!m_out) {
-        std::fprintf(stderr, "%s: cannot write %s\n", m_command, m_settings.work.c_str());
+        std::fprintf(stderr, "%s: cannot write %s\n", m_command, shownPath(m_settings.work).c_str());
         return 1;
     }
     m_start = Clock::now();

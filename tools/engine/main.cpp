@@ -19,6 +19,8 @@
 #include "solve.h"
 #include "verify.h"
 
+#include "quote/quote.h"
+
 #include <cstdio>
 #include <new>
 #include <string_view>
@@ -56,6 +58,14 @@ void printUsage(std::FILE* to)
                      "Exit status: 0 done, 1 a check failed or the work could not be done, 2 a bad command line.\n");
 }
 
+// A message whose text was not all the tool's own: what it quotes is quoted
+// where it is put in (startOf, shownPath); this is the last guard, for a
+// text of Qt's or of the system's that holds a name.
+std::string printable(const std::exception& e)
+{
+    return quote::printable(e.what());
+}
+
 const Subcommand* subcommandNamed(std::string_view name)
 {
     for (const Subcommand& s : Subcommands)
@@ -91,14 +101,14 @@ int main(int argc, char** argv)
         return subcommand->run(command);
     } catch (const tool::UsageError& e) {
         std::fprintf(stderr, "vantrel-engine %s: %s\n(vantrel-engine %s --help lists its options)\n", subcommand->name,
-                     e.what(), subcommand->name);
+                     printable(e).c_str(), subcommand->name);
         return 2;
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "vantrel-engine %s: not enough memory for what was asked; a smaller --table-mib needs less\n",
                      subcommand->name);
         return 1;
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "vantrel-engine %s: %s\n", subcommand->name, e.what());
+        std::fprintf(stderr, "vantrel-engine %s: %s\n", subcommand->name, printable(e).c_str());
         return 1;
     }
 }

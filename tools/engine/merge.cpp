@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <limits>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -46,8 +47,9 @@ void refuseAFileGivenTwice(const std::vector<NamedBook>& parts)
         for (auto before = parts.begin(); before != part; ++before) {
             std::error_code error;
             if (std::filesystem::equivalent(before->path, part->path, error))
-                throw std::invalid_argument(part->path + " is given twice"
-                                            + (before->path == part->path ? "" : ", also as " + before->path));
+                throw std::invalid_argument(
+                    shownPath(part->path) + " is given twice"
+                    + (before->path == part->path ? "" : ", also as " + shownPath(before->path)));
         }
 }
 
@@ -75,8 +77,9 @@ std::string whereMissing(const std::vector<NamedBook>& parts, std::uint64_t key)
         if (firstKey(part.book) > key && (after == nullptr || firstKey(part.book) < firstKey(after->book)))
             after = &part;
     }
-    return (before != nullptr ? " after " + before->path : "") + (before != nullptr && after != nullptr ? " and" : "")
-           + (after != nullptr ? " before " + after->path : "");
+    return (before != nullptr ? " after " + shownPath(before->path) : "")
+           + (before != nullptr && after != nullptr ? " and" : "")
+           + (after != nullptr ? " before " + shownPath(after->path) : "");
 }
 
 // Refuses parts that do not make the layer together: a part with a
@@ -91,13 +94,13 @@ void checkParts(int depth, const std::vector<NamedBook>& parts)
     for (const NamedBook& part : parts)
         for (const Book::Entry& e : part.book.entries()) {
             if (discsOf(e) != depth)
-                throw std::invalid_argument(part.path + " holds a position with " + std::to_string(discsOf(e))
-                                            + " discs, not " + std::to_string(depth) + ": key "
-                                            + std::to_string(e.key));
+                throw std::invalid_argument(shownPath(part.path) + " holds a position with "
+                                            + std::to_string(discsOf(e)) + " discs, not " + std::to_string(depth)
+                                            + ": key " + std::to_string(e.key));
             const auto [held, isNew] = holder.emplace(e.key, &part);
             if (!isNew)
-                throw std::invalid_argument(held->second->path + " and " + part.path + " both hold the position of key "
-                                            + std::to_string(e.key));
+                throw std::invalid_argument(shownPath(held->second->path) + " and " + shownPath(part.path)
+                                            + " both hold the position of key " + std::to_string(e.key));
         }
     // Every entry read is a position of the layer: the parts hold it all
     // when they hold as many.
@@ -112,24 +115,77 @@ void checkParts(int depth, const std::vector<NamedBook>& parts)
                                 + " (the first position missing has key " + std::to_string(missing) + ")");
 }
 
-// Joins the parts and the lines into the complete book and writes it.
-int merge(const MergeSettings& settings)
+// The parts and the lines joined into the complete book.
+Book merged(const MergeSettings& settings)
 {
     std::vector<Book::Entry> deepest;
     for (const NamedBook& part : settings.parts) {
         const std::vector<Book::Entry> entries = part.book.entries();
         deepest.insert(deepest.end(), entries.begin(), entries.end());
     }
+    return engine::completeBook(settings.depth, deepest, settings.lines != nullptr ? settings.lines->entries()
+                                                                                   : std::vector<Book::Entry>{});
+}
+
+// The entries of `shipped` that `book` lacks, counted by their discs.
+std::map<int, std::size_t> droppedFrom(const Book& shipped, const Book& book)
+{
+    std::map<int, std::size_t> dropped;
+    for (const Book::Entry& e : shipped.entries())
+        if (!book.lookup(engine::Position::fromKey(e.key)))
+            ++dropped[discsOf(e)];
+    return dropped;
+}
+
+std::string described(const std::map<int, std::size_t>& dropped)
+{
+    if (dropped.size() == 1)
+        return "all with " + std::to_string(dropped.begin()->first) + " discs";
+    std::string text;
+    for (const auto& [discs, count] : dropped)
+        text += (text.empty() ? "" : ", ") + std::to_string(count) + " with " + std::to_string(discs) + " discs";
+    return text;
+}
+
+// A book complete to fewer discs than the shipped one, moved into its
+// place, would silently take away every deeper position: refused, saying
+// what it would drop, unless allowed. A tool without the shipped book has
+// nothing to compare with.
+void refuseShallower(const Command& command, int depth, const Book& book)
+{
+    const std::string path = shippedBook();
+    Book shipped;
+    try {
+        shipped = readBookFile(path);
+    } catch (const std::runtime_error&) {
+        return;
+    }
+    const std::map<int, std::size_t> dropped = droppedFrom(shipped, book);
+    if (dropped.empty())
+        return;
+    const int shippedDepth = engine::completeDepth(shipped);
+    if (depth >= shippedDepth)
+        return;
+    std::size_t count = 0;
+    for (const auto& [discs, entries] : dropped)
+        count += entries;
+    command.refuse("--depth " + std::to_string(depth) + " makes a book complete to " + std::to_string(depth)
+                   + " discs, shallower than the shipped book " + shownPath(path) + ", complete to "
+                   + std::to_string(shippedDepth) + ": in its place it would drop " + std::to_string(count)
+                   + " of its " + std::to_string(shipped.size()) + " entries, " + described(dropped)
+                   + "; --allow-shallower makes it all the same");
+}
+
+int writeMerged(const MergeSettings& settings, const Book& book)
+{
+    const std::size_t bytes = writeBookFile(settings.output, book);
     const std::vector<Book::Entry> lines = settings.lines != nullptr ? settings.lines->entries()
                                                                        : std::vector<Book::Entry>{};
-    const Book book = engine::completeBook(settings.depth, deepest, lines);
-    const std::size_t bytes = writeBookFile(settings.output, book);
+    const auto beyond = static_cast<std::size_t>(
+        std::count_if(lines.begin(), lines.end(), [&](const auto& e) { return discsOf(e) > settings.depth; }));
     std::printf("merge: %zu positions, complete to %d discs from %zu parts, %zu of hard's lines beyond; "
                 "%zu bytes in %s\n",
-                book.size(), settings.depth, settings.parts.size(),
-                static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(),
-                                                       [&](const auto& e) { return discsOf(e) > settings.depth; })),
-                bytes, settings.output.c_str());
+                book.size(), settings.depth, settings.parts.size(), beyond, bytes, shownPath(settings.output).c_str());
     return 0;
 }
 
@@ -141,10 +197,14 @@ int runMerge(Command& command)
     std::string linesPath;
     std::vector<std::string> partPaths;
     bool force = false;
+    bool allowShallower = false;
     command.number("depth", "The discs on the board in every position of the parts", settings.depth, 0, MaxLayerDepth);
     command.file("lines", "Hard's lines to keep beyond the depth", linesPath);
     command.file("output", "The book to write", settings.output, Need::required);
     command.flag("force", "Replace the output if it exists", force);
+    command.flag("allow-shallower",
+                 "Make a book complete to fewer discs than the shipped one, which it would replace with fewer entries",
+                 allowShallower);
     command.words("PART", "The parts of the layer, as book wrote them", partPaths, 1, std::numeric_limits<int>::max());
     if (!command.read())
         return 0;
@@ -159,7 +219,10 @@ int runMerge(Command& command)
     const engine::Book lines = linesPath.empty() ? engine::Book() : readBook(command, "--lines", linesPath);
     if (!linesPath.empty())
         settings.lines = &lines;
-    return merge(settings);
+    const Book book = merged(settings);
+    if (!allowShallower)
+        refuseShallower(command, settings.depth, book);
+    return writeMerged(settings, book);
 }
 
 } // namespace tool

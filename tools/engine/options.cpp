@@ -44,6 +44,24 @@ engine::Book readBook(const Command& command, const std::string& what, const std
     }
 }
 
+std::string whenShipped(const std::string& path, const std::string& otherwise)
+{
+    return path == shippedBook() ? " (the shipped book, looked for from where the tool is; " + otherwise + ")" : "";
+}
+
+// A tool copied alone looks for the shipped book where its tree would have
+// it: a message that it cannot read it says how to name one.
+const engine::Book* BookOption::read(const Command& command)
+{
+    try {
+        m_book = m_path == "none" ? engine::Book() : readBookFile(m_path);
+    } catch (const std::runtime_error& e) {
+        command.refuse("--book: " + std::string(e.what())
+                       + whenShipped(m_path, "--book FILE names a book, --book none goes without"));
+    }
+    return &m_book;
+}
+
 void refuseUnwritable(const Command& command, const std::string& option, const std::string& path, bool replace)
 {
     try {

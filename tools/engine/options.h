@@ -37,17 +37,18 @@ std::string shippedBook();
 engine::Book readBook(const Command& command, const std::string& what, const std::string& path,
                       bool noneAllowed = false);
 
+// What a message about `path` adds when it is the shipped book, which the
+// tool took without being told: that it is, and `otherwise`, how to name
+// another. Empty for any other book.
+std::string whenShipped(const std::string& path, const std::string& otherwise);
+
 // --book FILE or none: the opening book, the shipped one by default.
 class BookOption {
 public:
     BookOption(Command& command, const char* meaning) { command.file("book", meaning, m_path); }
 
     // The book, read and checked; call once the command line is read.
-    const engine::Book* read(const Command& command)
-    {
-        m_book = readBook(command, "--book", m_path, true);
-        return &m_book;
-    }
+    const engine::Book* read(const Command& command);
 
 private:
     std::string m_path = shippedBook();

@@ -73,16 +73,24 @@ int searchAgain(std::vector<Book::Entry> sample, const VerifySettings& settings,
     return disagreements;
 }
 
+// A file that happens to be where the shipped book would be is read when
+// no --book is given: the first line says so.
+std::string readByDefault(const std::string& path)
+{
+    return path == shippedBook() ? " (the shipped book, found from where the tool is; --book names another)" : "";
+}
+
 int verify(const VerifySettings& settings)
 {
     const Book& book = *settings.book;
     const auto start = Clock::now();
     const int depth = engine::completeDepth(book);
     const std::string fault = engine::firstInconsistency(book, depth);
-    std::printf("verify: %s, %zu positions, complete to %d discs; every shallower entry checked against its "
+    std::printf("verify: %s%s, %zu positions, complete to %s; every shallower entry checked against its "
                 "children in %.1f s: %s\n",
-                settings.path.c_str(), book.size(), depth, secondsSince(start),
-                fault.empty() ? "consistent" : fault.c_str());
+                shownPath(settings.path).c_str(), readByDefault(settings.path).c_str(), book.size(),
+                depth < 0 ? "no depth, not even the empty board" : (std::to_string(depth) + " discs").c_str(),
+                secondsSince(start), fault.empty() ? "consistent" : fault.c_str());
     const bool published = firstMovesAsPublished(book);
     std::printf("verify: the first moves %s their published outcomes\n", published ? "have" : "do not have");
     if (!fault.empty() || !published)
@@ -119,7 +127,8 @@ int runVerify(Command& command)
         std::printf("verify: %s\n", e.what());
         return 1;
     } catch (const UnreadableFile& e) {
-        command.refuse(std::string("--book: ") + e.what());
+        command.refuse(std::string("--book: ") + e.what()
+                       + whenShipped(settings.path, "--book FILE names the book to check"));
     }
     settings.book = &book;
     return verify(settings);

@@ -80,7 +80,8 @@ public:
 private:
     [[noreturn]] void refuse(const std::string& text, const std::string& fault) const
     {
-        throw DamagedWork(m_path + ", line " + std::to_string(m_number) + ' ' + quotedStart(text) + ": " + fault);
+        throw DamagedWork(shownPath(m_path) + ", line " + std::to_string(m_number) + ' ' + quotedStart(text) + ": "
+                          + fault);
     }
 
     static bool sameChoice(const WorkLine& a, const WorkLine& b)
