@@ -179,7 +179,8 @@ public:
                   "Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;\n"
                   "Ctrl+C copies the moves; H shows a hint; A shows what each column\n"
                   "leads to; T shows the threats. The right button, the Menu key or\n"
-                  "Shift+F10 opens a menu with all of them.\n");
+                  "Shift+F10 opens a menu with all of them. F1 lists every key and what\n"
+                  "each mark on the board means.\n");
     }
 
     static QString complaint(const Reading& reading)

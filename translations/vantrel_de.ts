@@ -52,7 +52,8 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
 Ctrl+C copies the moves; H shows a hint; A shows what each column
 leads to; T shows the threats. The right button, the Menu key or
-Shift+F10 opens a menu with all of them.
+Shift+F10 opens a menu with all of them. F1 lists every key and what
+each mark on the board means.
 </source>
         <translation>Aufruf: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt-Optionen]
 Brettspiel: reihum Steine einwerfen und als Erster vier in eine Reihe bringen.
@@ -70,11 +71,12 @@ Optionen:
 Die Qt-eigenen Optionen wie -platform NAME, -style NAME und -reverse werden
 ebenfalls akzeptiert.
 
-Spielen: ein Feld anklicken oder 1 bis 7 drücken, um einen Stein in diese Spalte
-zu werfen. Ctrl+Z oder Backspace nimmt einen Zug zurück, Ctrl+Y spielt ihn
-wieder; Ctrl+C kopiert die Züge; H zeigt einen Tipp; A zeigt, wohin jede Spalte
-führt; T zeigt die Drohungen. Rechte Maustaste, Menütaste oder Shift+F10 öffnet
-ein Menü mit allen diesen Befehlen.
+Spielen: ein Feld anklicken oder 1 bis 7 drücken, um einen Stein in diese
+Spalte zu werfen. Ctrl+Z oder Backspace nimmt einen Zug zurück, Ctrl+Y spielt
+ihn wieder; Ctrl+C kopiert die Züge; H zeigt einen Tipp; A zeigt, wohin jede
+Spalte führt; T zeigt die Drohungen. Rechte Maustaste, Menütaste oder
+Shift+F10 öffnet ein Menü mit allen diesen Befehlen. F1 zeigt alle Tasten
+und was jede Markierung auf dem Brett bedeutet.
 </translation>
     </message>
     <message>

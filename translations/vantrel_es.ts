@@ -52,7 +52,8 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
 Ctrl+C copies the moves; H shows a hint; A shows what each column
 leads to; T shows the threats. The right button, the Menu key or
-Shift+F10 opens a menu with all of them.
+Shift+F10 opens a menu with all of them. F1 lists every key and what
+each mark on the board means.
 </source>
         <translation>Uso: vantrel [--computer[=LEVEL]] [--moves=MOVES] [opciones de Qt]
 Un juego de tablero: suelta fichas por turnos y sé el primero en alinear cuatro.
@@ -74,7 +75,8 @@ Cómo jugar: haz clic en una casilla, o pulsa de 1 a 7, para soltar una ficha en
 esa columna. Ctrl+Z o Backspace deshace una jugada y Ctrl+Y la rehace; Ctrl+C
 copia las jugadas; H muestra una pista; A muestra adónde lleva cada columna;
 T muestra las amenazas. El botón derecho, la tecla Menú o Shift+F10 abren un
-menú con todas estas opciones.
+menú con todas estas opciones. F1 enumera todas las teclas y lo que significa
+cada marca del tablero.
 </translation>
     </message>
     <message>

@@ -52,7 +52,8 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
 Ctrl+C copies the moves; H shows a hint; A shows what each column
 leads to; T shows the threats. The right button, the Menu key or
-Shift+F10 opens a menu with all of them.
+Shift+F10 opens a menu with all of them. F1 lists every key and what
+each mark on the board means.
 </source>
         <translation>Usage&#xa0;: vantrel [--computer[=LEVEL]] [--moves=MOVES] [options de Qt]
 Jeu de plateau&#xa0;: lâchez vos jetons tour à tour et alignez-en quatre le premier.
@@ -72,9 +73,10 @@ sont aussi acceptées.
 
 Pour jouer&#xa0;: cliquez sur une case ou tapez 1 à 7 pour faire tomber un jeton
 dans cette colonne. Ctrl+Z ou Backspace annule un coup et Ctrl+Y le rejoue&#xa0;;
-Ctrl+C copie les coups&#xa0;; H affiche un indice&#xa0;; A montre où mène chaque colonne&#xa0;;
-T montre les menaces. Le bouton droit, la touche Menu ou Shift+F10 ouvre un
-menu qui les propose tous.
+Ctrl+C copie les coups&#xa0;; H affiche un indice&#xa0;; A montre où mène chaque
+colonne&#xa0;; T montre les menaces. Le bouton droit, la touche Menu ou Shift+F10
+ouvre un menu qui les propose tous. F1 liste toutes les touches et ce que
+signifie chaque marque sur le plateau.
 </translation>
     </message>
     <message>

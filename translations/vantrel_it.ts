@@ -52,7 +52,8 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
 Ctrl+C copies the moves; H shows a hint; A shows what each column
 leads to; T shows the threats. The right button, the Menu key or
-Shift+F10 opens a menu with all of them.
+Shift+F10 opens a menu with all of them. F1 lists every key and what
+each mark on the board means.
 </source>
         <translation>Uso: vantrel [--computer[=LEVEL]] [--moves=MOVES] [opzioni di Qt]
 Un gioco da tavolo: fai cadere le pedine a turno e allineane quattro per primo.
@@ -74,7 +75,8 @@ Per giocare: fai clic su una casella o premi da 1 a 7 per far cadere una pedina
 nella colonna. Ctrl+Z o Backspace annulla una mossa e Ctrl+Y la rigioca; Ctrl+C
 copia le mosse; H mostra un suggerimento; A mostra dove porta ogni colonna;
 T mostra le minacce. Il pulsante destro, il tasto Menu o Shift+F10 aprono un
-menu con tutti questi comandi.
+menu con tutti questi comandi. F1 elenca tutti i tasti e il significato di
+ogni segno sulla tavola.
 </translation>
     </message>
     <message>

@@ -52,7 +52,8 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
 Ctrl+C copies the moves; H shows a hint; A shows what each column
 leads to; T shows the threats. The right button, the Menu key or
-Shift+F10 opens a menu with all of them.
+Shift+F10 opens a menu with all of them. F1 lists every key and what
+each mark on the board means.
 </source>
         <translation>使い方: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt のオプション]
 ボードゲーム: 交互にコマを落とし、先に4つ並べたほうが勝ちです。
@@ -74,7 +75,8 @@ Qt 自体のオプション (-platform NAME、-style NAME、-reverse など) も
 落とします。Ctrl+Z または Backspace で1手戻し、Ctrl+Y でやり直します。
 Ctrl+C で手順をコピーし、H でヒントを、A で各列の行き着く結果を、
 T で脅威を表示します。右ボタン、メニューキー、Shift+F10 で、
-これらすべてを含むメニューを開きます。
+これらすべてを含むメニューを開きます。F1 では、すべてのキーと、
+盤上の各印の意味を一覧で表示します。
 </translation>
     </message>
     <message>

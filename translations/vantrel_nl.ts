@@ -52,7 +52,8 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
 Ctrl+C copies the moves; H shows a hint; A shows what each column
 leads to; T shows the threats. The right button, the Menu key or
-Shift+F10 opens a menu with all of them.
+Shift+F10 opens a menu with all of them. F1 lists every key and what
+each mark on the board means.
 </source>
         <translation>Gebruik: vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt-opties]
 Bordspel: laat om de beurt schijven vallen en zet als eerste vier op één lijn.
@@ -74,7 +75,8 @@ Spelen: klik op een vakje, of druk op 1 t/m 7, om een schijf in die kolom te
 laten vallen. Ctrl+Z of Backspace neemt een zet terug en Ctrl+Y speelt hem
 opnieuw; Ctrl+C kopieert de zetten; H toont een tip; A toont waar elke kolom
 toe leidt; T toont de dreigingen. De rechtermuisknop, de menutoets of Shift+F10
-opent een menu met al deze opdrachten.
+opent een menu met al deze opdrachten. F1 toont alle toetsen en wat elke
+markering op het bord betekent.
 </translation>
     </message>
     <message>

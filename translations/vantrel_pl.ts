@@ -52,7 +52,8 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
 Ctrl+C copies the moves; H shows a hint; A shows what each column
 leads to; T shows the threats. The right button, the Menu key or
-Shift+F10 opens a menu with all of them.
+Shift+F10 opens a menu with all of them. F1 lists every key and what
+each mark on the board means.
 </source>
         <translation>Użycie: vantrel [--computer[=LEVEL]] [--moves=MOVES] [opcje Qt]
 Gra planszowa: wrzucaj na zmianę żetony i jako pierwszy ułóż cztery w linii.
@@ -74,7 +75,8 @@ Jak grać: kliknij pole lub naciśnij klawisz od 1 do 7, aby wrzucić żeton do 
 kolumny. Ctrl+Z lub Backspace cofa ruch, a Ctrl+Y go ponawia; Ctrl+C kopiuje
 ruchy; H pokazuje podpowiedź; A pokazuje, do czego prowadzi każda kolumna;
 T pokazuje groźby. Prawy przycisk myszy, klawisz Menu lub Shift+F10 otwiera
-menu ze wszystkimi tymi poleceniami.
+menu ze wszystkimi tymi poleceniami. F1 wyświetla wszystkie klawisze
+i znaczenie każdego oznaczenia na planszy.
 </translation>
     </message>
     <message>

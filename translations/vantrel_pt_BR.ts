@@ -52,7 +52,8 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
 Ctrl+C copies the moves; H shows a hint; A shows what each column
 leads to; T shows the threats. The right button, the Menu key or
-Shift+F10 opens a menu with all of them.
+Shift+F10 opens a menu with all of them. F1 lists every key and what
+each mark on the board means.
 </source>
         <translation>Uso: vantrel [--computer[=LEVEL]] [--moves=MOVES] [opções do Qt]
 Um jogo de tabuleiro: solte peças em turnos e seja o primeiro a alinhar quatro.
@@ -74,7 +75,8 @@ Como jogar: clique em uma casa, ou pressione de 1 a 7, para soltar uma peça
 nessa coluna. Ctrl+Z ou Backspace desfaz uma jogada e Ctrl+Y a refaz; Ctrl+C
 copia as jogadas; H mostra uma dica; A mostra aonde cada coluna leva; T mostra
 as ameaças. O botão direito, a tecla Menu ou Shift+F10 abre um menu com todas
-essas opções.
+essas opções. F1 lista todas as teclas e o que significa cada marca no
+tabuleiro.
 </translation>
     </message>
     <message>

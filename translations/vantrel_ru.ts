@@ -52,7 +52,8 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
 Ctrl+C copies the moves; H shows a hint; A shows what each column
 leads to; T shows the threats. The right button, the Menu key or
-Shift+F10 opens a menu with all of them.
+Shift+F10 opens a menu with all of them. F1 lists every key and what
+each mark on the board means.
 </source>
         <translation>Использование: vantrel [--computer[=LEVEL]] [--moves=MOVES] [параметры Qt]
 Настольная игра: бросайте фишки по очереди и первым выстройте четыре в линию.
@@ -74,7 +75,8 @@ Shift+F10 opens a menu with all of them.
 в этот столбец. Ctrl+Z или Backspace отменяет ход, Ctrl+Y повторяет его;
 Ctrl+C копирует ходы; H показывает подсказку; A показывает, к чему ведёт
 каждый столбец; T показывает угрозы. Правая кнопка мыши, клавиша Menu или
-Shift+F10 вызывают меню со всеми этими командами.
+Shift+F10 вызывают меню со всеми этими командами. F1 показывает все клавиши
+и объясняет, что значит каждая отметка на доске.
 </translation>
     </message>
     <message>

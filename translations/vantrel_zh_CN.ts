@@ -52,7 +52,8 @@ Playing: click a hole, or press 1 to 7, to drop a disc in that column.
 Ctrl+Z or Backspace takes a move back and Ctrl+Y plays it again;
 Ctrl+C copies the moves; H shows a hint; A shows what each column
 leads to; T shows the threats. The right button, the Menu key or
-Shift+F10 opens a menu with all of them.
+Shift+F10 opens a menu with all of them. F1 lists every key and what
+each mark on the board means.
 </source>
         <translation>用法：vantrel [--computer[=LEVEL]] [--moves=MOVES] [Qt 选项]
 一款棋盘游戏：双方轮流投下棋子，率先将四枚棋子连成一线者获胜。
@@ -73,7 +74,8 @@ Shift+F10 opens a menu with all of them.
 玩法：点击一个格子，或按 1 到 7 键，即可将棋子投入该列。Ctrl+Z 或
 Backspace 撤销一步，Ctrl+Y 重做；Ctrl+C 复制着法；H 显示提示；
 A 显示每一列的结局；T 显示威胁。鼠标右键、菜单键或 Shift+F10
-可打开包含所有这些命令的菜单。
+可打开包含所有这些命令的菜单。按 F1 可列出所有按键，以及棋盘上
+每种标记的含义。
 </translation>
     </message>
     <message>

@@ -2,24 +2,39 @@
 #include "commandline/commandline.h"
 #include "support/process.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
 // The real program, started in a process of its own on a machine with no
 // display: everything the command line answers, it answers without one.
-Run runWithoutDisplay(const QStringList& arguments)
+Run runWithoutDisplay(const QStringList& arguments, const QString& language = "C")
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
         environment.remove(name);
-    environment.insert("LANG", "C");
+    environment.insert("LANG", language);
     environment.remove("LANGUAGE");
     environment.remove("LC_ALL");
     return runToEnd(QStringLiteral(VANTREL_EXECUTABLE), arguments, environment);
 }
 
 const QString tryHelp = "Try 'vantrel --help' for more information.\n";
+
+// The columns a line takes in a terminal: two for each character of the
+// wide East Asian scripts and their punctuation, one for any other.
+int terminalColumns(const QString& line)
+{
+    int columns = 0;
+    for (const char32_t c : line.toUcs4()) {
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3)
+            || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60)
+            || (c >= 0xFFE0 && c <= 0xFFE6);
+        columns += wide ? 2 : 1;
+    }
+    return columns;
+}
 
 } // namespace
 
@@ -30,6 +45,8 @@ class TestCommandLine : public QObject {
 private slots:
     void helpAndVersionPrintAndSucceed_data();
     void helpAndVersionPrintAndSucceed();
+    void theHelpIsTranslatedAndFitsATerminal_data();
+    void theHelpIsTranslatedAndFitsATerminal();
     void aLineItCannotFollowIsRefused_data();
     void aLineItCannotFollowIsRefused();
     void aLineToPlayGoesOnToTheDisplay_data();
@@ -64,8 +81,34 @@ void TestCommandLine::helpAndVersionPrintAndSucceed()
     QCOMPARE(reply.output.section('\n', 0, 0), firstLine);
     QVERIFY(reply.output.endsWith('\n'));
     if (firstLine.startsWith("Usage"))
-        for (const char* said : { "--help", "--version", "--computer[=LEVEL]", "easy, medium (the default) or hard" })
+        for (const char* said : { "--help", "--version", "--computer[=LEVEL]", "easy, medium (the default) or hard",
+                                  "F1 lists every key" })
             QVERIFY2(reply.output.contains(said), said);
+}
+
+void TestCommandLine::theHelpIsTranslatedAndFitsATerminal_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* language : { "C", "de_DE", "es_ES", "fr_FR", "it_IT", "ja_JP", "nl_NL", "pl_PL", "pt_BR", "ru_RU",
+                                  "zh_CN" })
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// In every language the help names the options as typed, and F1 with the
+// other keys, in lines an 80-column terminal shows whole.
+void TestCommandLine::theHelpIsTranslatedAndFitsATerminal()
+{
+    QFETCH(QString, language);
+    const Run reply = runWithoutDisplay({ "--help" }, language == "C" ? language : language + ".UTF-8");
+    QCOMPARE(reply.status, 0);
+    if (language != "C")
+        QVERIFY(reply.output != runWithoutDisplay({ "--help" }).output);
+    for (const char* said : { "--computer[=LEVEL]", "--moves=MOVES", "Ctrl+Z", "Shift+F10" })
+        QVERIFY2(reply.output.contains(said), said);
+    // F1 itself, not the start of F10.
+    QVERIFY(reply.output.contains(QRegularExpression("\\bF1\\b")));
+    for (const QString& line : reply.output.split(u'\n'))
+        QVERIFY2(terminalColumns(line) <= 80, qPrintable(line));
 }
 
 void TestCommandLine::aLineItCannotFollowIsRefused_data()
