@@ -9,10 +9,9 @@ Advisor::Advisor(QWidget& board, const game::BoardState& state, const game::Hole
                  const game::ClickAreas& areas)
     : QObject(&board)
     , m_state(state)
-    , m_holes(holes)
     , m_hintMarker(board)
     , m_outcomes(state, holes, areas, this)
-    , m_threats(state, holes)
+    , m_threats(board, state, holes)
 {
 }
 
@@ -39,7 +38,7 @@ void Advisor::hint()
 void Advisor::seekHint()
 {
     const auto markHint = [this](int c) {
-        m_hintMarker.mark(*m_holes[c][m_state.height[c]], m_state.turn == 1 ? game::red : game::blue);
+        m_hintMarker.mark(game::cellArea(c, m_state.height[c]), m_state.turn == 1 ? game::red : game::blue);
         emit hinted(c);
     };
     if (m_outcomes.isOn()) {

@@ -34,6 +34,7 @@ public:
     void showOutcomes(bool shown);
     bool outcomesShown() const { return m_outcomes.isOn(); }
     void showThreats(bool shown) { m_threats.setOn(shown); }
+    bool saysNoThreats() const { return m_threats.saysNoThreats(); }
     // Whether the engine is at work for the board: a hint, or outcomes.
     bool isThinking() const { return !m_hintThinker.isIdle() || m_outcomes.isWorking(); }
 
@@ -44,7 +45,6 @@ private:
     void seekHint();
 
     const game::BoardState& m_state;
-    const game::Holes& m_holes;
     Thinker m_hintThinker;
     HintMarker m_hintMarker;
     OutcomesView m_outcomes;

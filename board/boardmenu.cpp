@@ -21,6 +21,21 @@ public:
     static QString hint() { return tr("Hint"); }
     static QString showOutcomes() { return tr("Show Outcomes"); }
     static QString showThreats() { return tr("Show Threats"); }
+    static QString markLastMove() { return tr("Mark Last Move"); }
+    static QString keysAndViews() { return tr("Keys and Views"); }
+
+    // What each does, as the help lists it.
+    static QString undoDoes() { return tr("Take back the last move; against the computer, with its reply."); }
+    static QString redoDoes() { return tr("Play again the last move taken back."); }
+    static QString copyMovesDoes()
+    {
+        return tr("Copy the moves to the clipboard as digits, to start from them again with --moves.");
+    }
+    static QString hintDoes() { return tr("Ring the hole where the best move for the player to move lands."); }
+    static QString showOutcomesDoes() { return tr("Show or hide what each column leads to under perfect play."); }
+    static QString showThreatsDoes() { return tr("Show or hide the holes where a disc would complete four."); }
+    static QString markLastMoveDoes() { return tr("Mark the last disc played, or stop marking it."); }
+    static QString keysAndViewsDoes() { return tr("Show this list of keys and marks."); }
 };
 
 // The platform's keys for Redo, and both that Linux desktops use.
@@ -33,11 +48,15 @@ QList<QKeySequence> redoKeys()
     return keys;
 }
 
-QAction* addAction(QWidget& board, const QString& text, const QList<QKeySequence>& keys, bool checkable = false)
+enum class Checkable { no, yes };
+
+QAction* addAction(QWidget& board, const QString& text, const QList<QKeySequence>& keys, const QString& does,
+                   Checkable checkable = Checkable::no)
 {
     auto* action = new QAction(text, &board);
     action->setShortcuts(keys);
-    action->setCheckable(checkable);
+    action->setCheckable(checkable == Checkable::yes);
+    action->setWhatsThis(does);
     board.addAction(action);
     return action;
 }
@@ -51,14 +70,23 @@ bool isShiftF10(const QKeyEvent& event)
 
 BoardMenu::BoardMenu(QWidget& board)
     : QObject(&board)
-    , undo(addAction(board, MenuText::undo(), { QKeySequence::Undo, QKeySequence(Qt::Key_Backspace) }))
-    , redo(addAction(board, MenuText::redo(), redoKeys()))
-    , copy(addAction(board, MenuText::copyMoves(), QKeySequence::keyBindings(QKeySequence::Copy)))
-    , hint(addAction(board, MenuText::hint(), { Qt::Key_H }))
-    , outcomes(addAction(board, MenuText::showOutcomes(), { Qt::Key_A }, true))
-    , threats(addAction(board, MenuText::showThreats(), { Qt::Key_T }, true))
+    , undo(addAction(board, MenuText::undo(), { QKeySequence::Undo, QKeySequence(Qt::Key_Backspace) },
+                     MenuText::undoDoes()))
+    , redo(addAction(board, MenuText::redo(), redoKeys(), MenuText::redoDoes()))
+    , copy(addAction(board, MenuText::copyMoves(), QKeySequence::keyBindings(QKeySequence::Copy),
+                     MenuText::copyMovesDoes()))
+    , hint(addAction(board, MenuText::hint(), { Qt::Key_H }, MenuText::hintDoes()))
+    , outcomes(addAction(board, MenuText::showOutcomes(), { Qt::Key_A }, MenuText::showOutcomesDoes(),
+                         Checkable::yes))
+    , threats(addAction(board, MenuText::showThreats(), { Qt::Key_T }, MenuText::showThreatsDoes(),
+                        Checkable::yes))
+    , lastMove(addAction(board, MenuText::markLastMove(), { Qt::Key_L }, MenuText::markLastMoveDoes(),
+                         Checkable::yes))
+    , help(addAction(board, MenuText::keysAndViews(), QKeySequence::keyBindings(QKeySequence::HelpContents),
+                     MenuText::keysAndViewsDoes()))
     , m_board(board)
 {
+    lastMove->setChecked(true);
     board.installEventFilter(this);
 }
 
@@ -95,14 +123,16 @@ void BoardMenu::popUp(const QPoint& where)
     QMenu menu(&m_board);
     menu.addActions({ undo, redo, copy });
     menu.addSeparator();
-    menu.addActions({ hint, outcomes, threats });
+    menu.addActions({ hint, outcomes, threats, lastMove });
+    menu.addSeparator();
+    menu.addAction(help);
     menu.exec(where);
 }
 
 bool BoardMenu::isRepeatOfOneShotKey(QKeyEvent& event)
 {
     const QKeySequence key(event.keyCombination());
-    for (const QAction* once : { copy, hint, outcomes, threats })
+    for (const QAction* once : { copy, hint, outcomes, threats, lastMove, help })
         if (once->shortcuts().contains(key))
             return !m_heldKeys.pressStartsHold(event);
     return false;

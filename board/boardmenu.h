@@ -13,9 +13,11 @@ class QWidget;
 // The board's commands beyond dropping discs, on their keys and in its
 // menu, which the right button, the Menu key and Shift+F10 open: the moves
 // first (Undo, Redo, Copy Moves), then what the board can show (Hint, Show
-// Outcomes, Show Threats). A key held down takes back or replays one move
-// after another, but copies, hints, or shows and hides once. A finished
-// board, being disabled, takes none of them.
+// Outcomes, Show Threats, Mark Last Move), then Keys and Views, the help.
+// Each says what it does in its whatsThis, which the help lists. A key
+// held down takes back or replays one move after another, but does any
+// other command once. A finished board, being disabled, takes no key; its
+// menu still opens, for what can still act on it.
 class BoardMenu : public QObject {
     Q_OBJECT
 
@@ -28,6 +30,8 @@ public:
     QAction* const hint;
     QAction* const outcomes;
     QAction* const threats;
+    QAction* const lastMove;
+    QAction* const help;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

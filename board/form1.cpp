@@ -15,6 +15,9 @@
 #include "runtime/shape.h"
 
 #include <QAction>
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -36,6 +39,7 @@ Form1::Form1(Blue bluePlays, std::optional<QList<int>> openingMoves)
     // The board takes the keys; nothing on it draws a focus frame.
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleDescription(Speech::keys());
+    setToolTip(Speech::helpTip());
     createControls();
     connectMenuAndKeys();
     runtime::keepLookWhenDisabled(this);
@@ -93,6 +97,8 @@ void Form1::connectMenuAndKeys()
     connect(menu.hint, &QAction::triggered, this, &Form1::hint);
     connect(menu.outcomes, &QAction::triggered, this, &Form1::showOutcomes);
     connect(menu.threats, &QAction::triggered, this, &Form1::showThreats);
+    connect(menu.lastMove, &QAction::triggered, this, &Form1::markLastMove);
+    connect(menu.help, &QAction::triggered, this, &Form1::showKeys);
     connect(&advisor, &Advisor::hinted, this, [this](int c) { announce(Speech::hint(c)); });
     // A key takes the road of a mouse click: the column's click area is
     // clicked, so its clicked signal reaches drop and then win.
@@ -100,6 +106,23 @@ void Form1::connectMenuAndKeys()
         if (!state.isColumnFull(c) && lblcover[c][0]->takesPlayerInput())
             clickColumn(c);
     });
+}
+
+// The board's tooltip, which says where the keys are, shows on its yellow
+// surface, not over the holes, which keep their own or none.
+bool Form1::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const QPoint where = static_cast<QHelpEvent*>(event)->pos();
+        for (int c = 1; c <= columns; ++c)
+            for (int r = 0; r < rows; ++r)
+                if (cellArea(c, r).contains(where)) {
+                    QToolTip::hideText();
+                    event->ignore();
+                    return true;
+                }
+    }
+    return QWidget::event(event);
 }
 
 void Form1::load()
@@ -221,6 +244,28 @@ void Form1::showThreats(bool shown)
 {
     menu.threats->setChecked(shown);
     advisor.showThreats(shown);
+    announce({});
+}
+
+void Form1::markLastMove(bool marked)
+{
+    menu.lastMove->setChecked(marked);
+    lastMove.setOn(marked);
+}
+
+// One list, made when first asked for; parentless, so that it stays usable
+// once the finished board is disabled, but kept in front of the board.
+void Form1::showKeys()
+{
+    if (!keysWindow) {
+        keysWindow = std::make_unique<KeysWindow>(actions());
+        keysWindow->winId();
+        winId();
+        keysWindow->windowHandle()->setTransientParent(windowHandle());
+    }
+    keysWindow->show();
+    keysWindow->raise();
+    keysWindow->activateWindow();
 }
 
 // Screen readers read the board from the controls' names, which follow the game.
@@ -236,7 +281,8 @@ void Form1::describeColumn(int c)
 void Form1::announce(const QString& news)
 {
     setAccessibleDescription(
-        Speech::boardDescription(news, !isOver() && state.isComputersTurn(), advisor.outcomesShown() && state.isPersonToMove()));
+        Speech::boardDescription(news, !isOver() && state.isComputersTurn(),
+                                 advisor.outcomesShown() && state.isPersonToMove(), advisor.saysNoThreats()));
 }
 
 void Form1::win()
@@ -270,9 +316,12 @@ void Form1::endWithTie()
     showGameover();
 }
 
+// The finished game can still be copied, and the keys looked up, from the
+// dialog, which has the keyboard once the board is disabled.
 void Form1::showGameover()
 {
     runtime::keepInFrontOf(&*gameover, this);
+    gameover->addActions({ menu.copy, menu.help });
     gameover->show();
 }
 
@@ -305,6 +354,7 @@ void Form1::turnPassed()
     menu.outcomes->setEnabled(!isOver());
     menu.threats->setEnabled(!isOver());
     advisor.boardChanged();
+    lastMove.boardChanged();
     emit turnChanged(turn);
 }
 

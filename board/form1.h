@@ -5,6 +5,8 @@
 #include "board/boardmenu.h"
 #include "board/boardstate.h"
 #include "board/columnkeys.h"
+#include "board/keyswindow.h"
+#include "board/lastmovemark.h"
 #include "board/layout.h"
 #include "board/moverecord.h"
 #include "rules/grid.h"
@@ -14,6 +16,7 @@
 #include <QList>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 namespace runtime {
@@ -71,11 +74,18 @@ public:
     bool outcomesShown() const { return advisor.outcomesShown(); }
     // Shows or hides the holes where a player would complete four.
     void showThreats(bool shown);
+    // Marks the last disc played, or stops marking it.
+    void markLastMove(bool marked);
+    // Opens the list of keys and marks, or brings it to the front.
+    void showKeys();
     // Drops a disc in column c (1 to 7) by clicking its click area, the road
     // a person's click takes; how the computer plays.
     void clickColumn(int c);
     // Whether the engine is at work for the board: a hint, or outcomes.
     bool isThinking() const { return advisor.isThinking(); }
+
+protected:
+    bool event(QEvent* event) override;
 
 signals:
     // The player to move changed, after a move or a take-back, or was first
@@ -124,5 +134,7 @@ private:
     ColumnKeys columnKeys{ *this };
     BoardMenu menu{ *this };
     Advisor advisor{ *this, state, Shp, lblcover };
+    LastMoveMark lastMove{ state, Shp };
     runtime::WindowInstance<Gameover> gameover;
+    std::unique_ptr<KeysWindow> keysWindow;
 };

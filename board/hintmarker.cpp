@@ -2,15 +2,17 @@
 #include "hintmarker.h"
 
 #include "board/layout.h"
+#include "runtime/halo.h"
 #include "runtime/services.h"
-#include "runtime/shape.h"
 
 #include <QWidget>
 
 HintMarker::HintMarker(QWidget& board)
     : QObject(&board)
     , m_board(board)
+    , m_halo(new runtime::Halo(&board))
 {
+    m_halo->setObjectName(QStringLiteral("hint"));
 }
 
 void HintMarker::waitForHint()
@@ -18,11 +20,10 @@ void HintMarker::waitForHint()
     m_board.setCursor(Qt::BusyCursor);
 }
 
-void HintMarker::mark(runtime::Shape& hole, const QColor& colour)
+void HintMarker::mark(const QRect& hole, const QColor& colour)
 {
     clear();
-    m_hole = &hole;
-    m_hole->setRing(colour);
+    m_halo->surround(hole, runtime::pixelsFromTwips(game::hintRingTwips), colour);
     runtime::runAfter(game::hintShownFor, this, [this, mark = m_marks] {
         if (mark == m_marks)
             clear();
@@ -33,7 +34,5 @@ void HintMarker::clear()
 {
     ++m_marks;
     m_board.unsetCursor();
-    if (m_hole)
-        m_hole->setRing({});
-    m_hole = nullptr;
+    m_halo->clear();
 }

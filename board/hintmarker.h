@@ -7,12 +7,13 @@
 class QWidget;
 
 namespace runtime {
-class Shape;
+class Halo;
 }
 
 // A hint on the board: the busy pointer while the engine looks for it, then
-// a ring in the mover's colour in the hole the disc would fill, until the
-// hint is cleared or for hintShownFor.
+// a ring in the mover's colour around the hole the disc would fill, on the
+// board's yellow, where both colours read and nothing in the hole is
+// covered, until the hint is cleared or for hintShownFor.
 class HintMarker : public QObject {
     Q_OBJECT
 
@@ -22,11 +23,11 @@ public:
     // Most hints come at once from the book or a short search; one far from
     // both can take the engine a while, which the pointer shows.
     void waitForHint();
-    void mark(runtime::Shape& hole, const QColor& colour);
+    void mark(const QRect& hole, const QColor& colour);
     void clear();
 
 private:
     QWidget& m_board;
-    runtime::Shape* m_hole = nullptr;
+    runtime::Halo* const m_halo;
     int m_marks = 0; // tells the timer of this mark from one of a mark gone by
 };

@@ -27,11 +27,18 @@ inline constexpr QRect titleArea = runtime::rectFromTwips(2040, 240, 3135, 735);
 inline constexpr QRect player1Area = runtime::rectFromTwips(360, 240, 1335, 495);
 inline constexpr QRect player2Area = runtime::rectFromTwips(5400, 240, 1335, 495);
 
+// Below the grid: what a view has to say when the board shows nothing of it.
+inline constexpr QRect noThreatsArea = runtime::rectFromTwips(360, 5925, 6495, 285);
+
 // Column c runs from 1 to 7 left to right, row r from 0 (bottom) to 5 (top).
 constexpr QRect cellArea(int c, int r)
 {
     return runtime::rectFromTwips(360 + 960 * (c - 1), 5160 - 840 * r, 735, 735);
 }
+
+// The width of the hint's ring around a hole: within the narrowest gap
+// between holes, 105 twips, clear of the next hole.
+inline constexpr int hintRingTwips = 45;
 
 // How long a hint stays marked.
 inline constexpr std::chrono::milliseconds hintShownFor{ 2000 };

@@ -39,6 +39,11 @@ QColor colourOf(const Outcome& outcome)
 
 } // namespace
 
+OutcomesView::Caption OutcomesView::captionOf(const Outcome& outcome)
+{
+    return { mark(outcome), colourOf(outcome) };
+}
+
 OutcomesView::OutcomesView(const game::BoardState& state, const game::Holes& holes,
                            const game::ClickAreas& areas, QObject* parent)
     : QObject(parent)
@@ -86,7 +91,8 @@ void OutcomesView::report(int column, score::Bounds bounds)
 void OutcomesView::show(int column, const Outcome& outcome)
 {
     const int row = m_state.height[column];
-    m_holes[column][row]->setCaption(mark(outcome), colourOf(outcome));
+    const Caption caption = captionOf(outcome);
+    m_holes[column][row]->setCaption(caption.text, caption.colour);
     m_areas[column][row]->setToolTip(Speech::outcome(outcome));
     m_areas[column][0]->setAccessibleDescription(Speech::outcome(outcome));
 }

@@ -44,6 +44,14 @@ public:
     void whenBestKnown(std::function<void(int column)> found);
     bool isAwaitingBest() const { return static_cast<bool>(m_best); }
 
+    // What a hole shows for an outcome: its sign and count, in a colour
+    // that reads on a black hole.
+    struct Caption {
+        QString text;
+        QColor colour;
+    };
+    static Caption captionOf(const Outcome& outcome);
+
 private:
     void refresh();
     void report(int column, score::Bounds bounds);

@@ -26,6 +26,11 @@ QString Speech::cell(int c, int r, int player)
     return tr("Column %1, row %2, empty").arg(c).arg(r + 1);
 }
 
+QString Speech::helpTip()
+{
+    return tr("Press F1 for every key and what each mark means");
+}
+
 QString Speech::playsRed()
 {
     return tr("Plays red");
@@ -40,7 +45,7 @@ QString Speech::keys()
 {
     return tr("Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it "
               "again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C "
-              "copies the moves.");
+              "copies the moves; F1 lists every key and mark.");
 }
 
 QString Speech::moved(const QString& name, int c)
@@ -75,6 +80,21 @@ QString Speech::threat(bool red, bool blue)
     return {};
 }
 
+QString Speech::lastMove()
+{
+    return tr("Last move");
+}
+
+QString Speech::noThreats()
+{
+    return tr("No threats");
+}
+
+QString Speech::noThreatsMeaning()
+{
+    return tr("Shown below the board when the threats are asked for and no hole completes four.");
+}
+
 QString Speech::hint(int c)
 {
     return tr("Hint: column %1").arg(c);
@@ -103,7 +123,8 @@ QString Speech::outcomeUnknown()
     return tr("Outcome not known yet");
 }
 
-QString Speech::boardDescription(const QString& news, bool computerThinking, bool outcomesShown)
+QString Speech::boardDescription(const QString& news, bool computerThinking, bool outcomesShown,
+                                 bool noThreatsShown)
 {
     QStringList description{ keys() };
     if (!news.isEmpty())
@@ -112,5 +133,7 @@ QString Speech::boardDescription(const QString& news, bool computerThinking, boo
         description << tr("Computer is thinking.");
     if (outcomesShown)
         description << tr("Outcomes are shown on the columns.");
+    if (noThreatsShown)
+        description << tr("No threats.");
     return description.join(u' ');
 }

@@ -21,6 +21,8 @@ public:
     static QString playsBlue();
     // What the board's description always says: the keys.
     static QString keys();
+    // The board's tooltip: where the keys are listed.
+    static QString helpTip();
     // A move, a take-back, a hint, a column's outcome: in so many moves,
     // or only a win, a draw or a loss while the moves are not counted yet.
     static QString moved(const QString& name, int c);
@@ -32,8 +34,15 @@ public:
     // A hole where red, blue or both would complete four; empty for neither.
     static QString threat(bool red, bool blue);
     static QString movesCopied();
+    // The hole of the last disc played.
+    static QString lastMove();
+    // The threats are shown, and no hole completes four for either player.
+    static QString noThreats();
+    // What that sign below the board means, as the help says.
+    static QString noThreatsMeaning();
     static QString replayed(int moves);
     // The board's description: the keys, what just happened, and what is
     // going on.
-    static QString boardDescription(const QString& news, bool computerThinking, bool outcomesShown);
+    static QString boardDescription(const QString& news, bool computerThinking, bool outcomesShown,
+                                    bool noThreatsShown);
 };

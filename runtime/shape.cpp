@@ -2,10 +2,10 @@
 #include "shape.h"
 
 #include <QAccessibleWidget>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace runtime {
 namespace {
@@ -56,6 +56,14 @@ void Shape::setCaption(const QString& caption, const QColor& colour)
     update();
 }
 
+void Shape::setDot(bool dot)
+{
+    if (dot == m_dot)
+        return;
+    m_dot = dot;
+    update();
+}
+
 void Shape::setSpots(const QList<QColor>& spots)
 {
     if (spots == m_spots)
@@ -75,10 +83,12 @@ void Shape::paintEvent(QPaintEvent*)
     painter.drawEllipse(outline);
     if (m_ring.isValid())
         paintRing(painter, outline);
-    if (!m_spots.isEmpty())
-        paintSpots(painter, outline);
+    if (m_dot)
+        paintDot(painter, outline);
+    const QList<Spot> spots = spotPlaces(outline, m_spots.size());
+    paintSpots(painter, spots);
     if (!m_caption.isEmpty())
-        paintCaption(painter);
+        paintCaption(painter, outline, spots);
 }
 
 // A ring a twelfth of the circle wide, halfway between its edge and centre.
@@ -91,29 +101,61 @@ void Shape::paintRing(QPainter& painter, const QRectF& outline) const
     painter.drawEllipse(outline.adjusted(inset, inset, -inset, -inset));
 }
 
-// Spots a seventh of the circle across, rim included, a fifth of a spot
-// apart, at the bottom, their centres midway between the ring's outer edge
-// (a third of the circle's width from its centre) and the circle's own (a
-// half): clear of the ring and of a caption, which may show with them. The
-// rim is in the colour of the window beneath, so that blue reads on black.
-void Shape::paintSpots(QPainter& painter, const QRectF& outline) const
+// Well inside the ring, whose inner edge lies five twenty-fourths of the
+// circle's width from its centre.
+void Shape::paintDot(QPainter& painter, const QRectF& outline) const
 {
-    const qreal diameter = outline.width() / 7;
-    const qreal fromCentre = outline.width() * (1.0 / 3 + 1.0 / 2) / 2;
-    const qreal step = diameter * 1.2;
-    constexpr qreal rim = 1.0;
-    painter.setPen(QPen(palette().color(QPalette::Window), rim));
-    for (qsizetype i = 0; i < m_spots.size(); ++i) {
-        const qreal dx = (static_cast<qreal>(i) - static_cast<qreal>(m_spots.size() - 1) / 2) * step;
-        const QPointF centre = outline.center() + QPointF(dx, std::sqrt(fromCentre * fromCentre - dx * dx));
+    const qreal radius = outline.width() * 0.11;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(outline.center(), radius, radius);
+}
+
+namespace {
+
+// The spots' sizes, as fractions of the circle's width: one spot's colour
+// is over a third of it across, each of two over a quarter, and every spot
+// has a light rim around its colour.
+constexpr qreal oneSpotAcross = 0.34;
+constexpr qreal twoSpotsAcross = 0.26;
+constexpr qreal spotRim = 1.0 / 24;
+const QColor spotRimColour = Qt::white;
+
+} // namespace
+
+// Low in the circle, wholly inside its edge: one spot on the middle line,
+// two either side of it, rims apart.
+QList<Shape::Spot> Shape::spotPlaces(const QRectF& outline, qsizetype count)
+{
+    const qreal width = outline.width();
+    const QPointF middle = outline.center();
+    if (count == 1)
+        return { { middle + QPointF(0, width * 0.27), width * (oneSpotAcross / 2 + spotRim) } };
+    if (count == 2) {
+        const qreal radius = width * (twoSpotsAcross / 2 + spotRim);
+        const qreal dx = width * 0.175;
+        const qreal dy = width * 0.26;
+        return { { middle + QPointF(-dx, dy), radius }, { middle + QPointF(dx, dy), radius } };
+    }
+    return {};
+}
+
+void Shape::paintSpots(QPainter& painter, const QList<Spot>& places) const
+{
+    painter.setPen(Qt::NoPen);
+    for (qsizetype i = 0; i < places.size(); ++i) {
+        const Spot& spot = places[i];
+        const qreal rim = width() * spotRim;
+        painter.setBrush(spotRimColour);
+        painter.drawEllipse(spot.centre, spot.radius, spot.radius);
         painter.setBrush(m_spots[i]);
-        painter.drawEllipse(centre, (diameter - rim) / 2, (diameter - rim) / 2);
+        painter.drawEllipse(spot.centre, spot.radius - rim, spot.radius - rim);
     }
 }
 
-void Shape::paintCaption(QPainter& painter) const
+// Sized to the circle; with spots, it moves up until it clears them.
+void Shape::paintCaption(QPainter& painter, const QRectF& outline, const QList<Spot>& spots) const
 {
-    // Sized to the circle: three characters fit inside a ring.
     QFont bold = font();
     bold.setBold(true);
     bold.setPixelSize(std::max(1, height() * 3 / 10));
@@ -122,7 +164,18 @@ void Shape::paintCaption(QPainter& painter) const
     // A caption is a figure, such as a signed number, which keeps its
     // sign on the left under a right-to-left language too.
     painter.setLayoutDirection(Qt::LeftToRight);
-    painter.drawText(rect(), Qt::AlignCenter, m_caption);
+    if (spots.isEmpty()) {
+        painter.drawText(rect(), Qt::AlignCenter, m_caption);
+        return;
+    }
+    const QFontMetricsF metrics(bold);
+    const QRectF ink = metrics.tightBoundingRect(m_caption);
+    qreal spotsTop = outline.bottom();
+    for (const Spot& spot : spots)
+        spotsTop = std::min(spotsTop, spot.centre.y() - spot.radius);
+    const qreal gap = outline.width() * spotRim;
+    const QPointF baseline(outline.center().x() - ink.center().x(), spotsTop - gap - ink.bottom());
+    painter.drawText(baseline, m_caption);
 }
 
 } // namespace runtime

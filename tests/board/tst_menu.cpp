@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -36,6 +37,7 @@ class TestMenu : public QObject {
 
 private slots:
     void theContextMenuOffersEveryAction();
+    void theFinishedBoardsMenuCopiesTheGame();
 };
 
 void TestMenu::theContextMenuOffersEveryAction()
@@ -45,20 +47,53 @@ void TestMenu::theContextMenuOffersEveryAction()
     const auto rightClick = [&] { QTest::mouseClick(game.window().windowHandle(), Qt::RightButton, {}, between); };
     QCOMPARE(openedMenu(rightClick),
              QStringList({ "Undo\tCtrl+Z (greyed)", "Redo\tCtrl+Y (greyed)", "Copy Moves\tCtrl+C (greyed)", "\t",
-                           "Hint\tH", "Show Outcomes\tA", "Show Threats\tT" }));
+                           "Hint\tH", "Show Outcomes\tA", "Show Threats\tT", "Mark Last Move\tL (ticked)", "\t",
+                           "Keys and Views\tF1" }));
     game.play({ 3 });
-    QCOMPARE(openedMenu(rightClick), QStringList({ "Undo\tCtrl+Z", "Redo\tCtrl+Y (greyed)", "Copy Moves\tCtrl+C", "\t",
-                                                   "Hint\tH", "Show Outcomes\tA", "Show Threats\tT" }));
+    QCOMPARE(openedMenu(rightClick),
+             QStringList({ "Undo\tCtrl+Z", "Redo\tCtrl+Y (greyed)", "Copy Moves\tCtrl+C", "\t", "Hint\tH",
+                           "Show Outcomes\tA", "Show Threats\tT", "Mark Last Move\tL (ticked)", "\t",
+                           "Keys and Views\tF1" }));
     game.window().undo();
     game.window().showOutcomes(true);
     game.window().showThreats(true);
     const auto shiftF10 = [&] { QTest::keyClick(&game.window(), Qt::Key_F10, Qt::ShiftModifier); };
     QCOMPARE(openedMenu(shiftF10),
              QStringList({ "Undo\tCtrl+Z (greyed)", "Redo\tCtrl+Y", "Copy Moves\tCtrl+C (greyed)", "\t", "Hint\tH",
-                           "Show Outcomes\tA (ticked)", "Show Threats\tT (ticked)" }));
+                           "Show Outcomes\tA (ticked)", "Show Threats\tT (ticked)", "Mark Last Move\tL (ticked)",
+                           "\t", "Keys and Views\tF1" }));
     // A left click on a hole drops a disc and opens no menu.
     QCOMPARE(openedMenu([&] { game.clickCell(5, 2); }), QStringList());
     QCOMPARE(game.window().moves(), QList<int>({ 5 }));
+}
+
+// Once four are in a line the board is disabled, but its menu still opens,
+// and copies the finished game.
+void TestMenu::theFinishedBoardsMenuCopiesTheGame()
+{
+    Game game(1);
+    game.play({ 1, 2, 1, 2, 1, 2, 1 });
+    QVERIFY(game.window().isOver());
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QVERIFY(menu->isEnabled());
+        QAction* copy = nullptr;
+        for (QAction* action : menu->actions())
+            if (action->isEnabled() && !action->isSeparator()) {
+                items << action->text();
+                copy = action->text() == "Copy Moves" ? action : copy;
+            }
+        menu->close();
+        if (copy)
+            copy->trigger();
+    });
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(game.window().windowHandle(), Qt::RightButton, {}, QPoint(60, 60));
+    QCOMPARE(items, QStringList({ "Copy Moves", "Mark Last Move", "Keys and Views" }));
+    QCOMPARE(QGuiApplication::clipboard()->text(), "1212121");
 }
 
 QTEST_MAIN(TestMenu)

@@ -78,9 +78,10 @@ void dropAndRepaint(Game& game, int c)
 
 } // namespace
 
-// A move repaints what it changed, the new disc and the turn labels, and
-// never the rest of the board: not the cell that was clicked, not the other
-// discs, not the column that the move closes.
+// A move repaints what it changed, the new disc, the disc before it, whose
+// last-move mark goes, and the turn labels, and never the rest of the
+// board: not the cell that was clicked, not the other discs, not the column
+// that the move closes.
 class TestRepaint : public QObject {
     Q_OBJECT
 
@@ -105,17 +106,23 @@ void TestRepaint::aMoveRepaintsOnlyTheNewDiscAndTheTurnLabels()
     QCoreApplication::sendPostedEvents();
     PaintCounter counter(&game.window());
     std::array<int, game::columns + 1> heights{};
+    QStringList lastDisc;
+    QRegion lastDiscArea;
     for (int c : moves) {
         counter.reset();
         dropAndRepaint(game, c);
         const int row = heights[c]++;
         const QRect disc = game::cellArea(c, row);
-        QCOMPARE(counter.paintedDiscs(), QStringList{ discName(c, row) });
+        QStringList discs = lastDisc + QStringList{ discName(c, row) };
+        discs.sort();
+        QCOMPARE(counter.paintedDiscs(), discs);
         const QString nextTurnLabel = game.visibleTurnLabel() == 1 ? "lblplayer1" : "lblplayer2";
         QVERIFY(counter.paintedControls().contains(nextTurnLabel));
-        // The window shows through around the disc and where a turn label was
+        // The window shows through around the discs and where a turn label was
         // hidden; nowhere else. Other controls repaint only where they overlap that.
-        const QRegion changed = QRegion(game::player1Area) + game::player2Area + disc;
+        const QRegion changed = QRegion(game::player1Area) + game::player2Area + disc + lastDiscArea;
+        lastDisc = QStringList{ discName(c, row) };
+        lastDiscArea = disc;
         QCOMPARE(counter.windowRegion().subtracted(changed), QRegion());
         for (const QString& name : counter.paintedControls()) {
             const QWidget* control = game.window().findChild<QWidget*>(name);

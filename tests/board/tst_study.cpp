@@ -38,7 +38,8 @@ runtime::Shape& hole(const Game& game, int c, int r)
 }
 
 // Every hole with a threat, as "c,r:" and the spots' colours, R or B, in
-// the order they are drawn, and whether its description says the same.
+// the order they are drawn, and whether its description says the same;
+// a disc has none.
 QString threatsShown(const Game& game)
 {
     QStringList marked;
@@ -53,7 +54,9 @@ QString threatsShown(const Game& game)
                                      : spots == "R" ? "Red completes four here"
                                      : spots == "B" ? "Blue completes four here"
                                                     : "";
-            if (said != expected)
+            // A disc's description is the last move's to give.
+            const bool empty = shape.fill() == QColor(Qt::black);
+            if ((empty && said != expected) || (!empty && !spots.isEmpty()))
                 return QStringLiteral("hole %1,%2 says '%3'").arg(c).arg(r).arg(said);
             if (!spots.isEmpty())
                 marked << QStringLiteral("%1,%2:%3").arg(c).arg(r).arg(spots);

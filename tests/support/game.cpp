@@ -4,6 +4,7 @@
 #include "board/layout.h"
 #include "computer/computerplayer.h"
 #include "runtime/clickarea.h"
+#include "runtime/halo.h"
 #include "runtime/label.h"
 #include "runtime/shape.h"
 
@@ -111,6 +112,23 @@ bool Game::isColumnOpen(int c) const
     const auto* area
         = m_window->findChild<runtime::ClickArea*>(QStringLiteral("lblcover%1(0)").arg(c));
     return !area->isHidden();
+}
+
+QPoint Game::hintedHole() const
+{
+    const auto* ring = m_window->findChild<runtime::Halo*>(QStringLiteral("hint"));
+    if (ring->isHidden())
+        return {};
+    for (int c = 1; c <= game::columns; ++c)
+        for (int r = 0; r < game::rows; ++r)
+            if (game::cellArea(c, r) == ring->circle())
+                return { c, r };
+    qFatal("the hint rings no hole");
+}
+
+QColor Game::hintColour() const
+{
+    return m_window->findChild<runtime::Halo*>(QStringLiteral("hint"))->colour();
 }
 
 int Game::visibleTurnLabel() const

@@ -54,6 +54,10 @@ public:
     // Every disc on the board, column by column, as 'R', 'B' or '.'.
     QString discs() const;
     bool isColumnOpen(int c) const;
+    // The hole a hint rings, as (column, row), and the ring's colour; a
+    // null point and an invalid colour while no hint shows.
+    QPoint hintedHole() const;
+    QColor hintColour() const;
     // 1 or 2 for the visible turn label, 0 for none, 3 for both.
     int visibleTurnLabel() const;
     QString turnText(int player) const;
