@@ -142,8 +142,8 @@ void Form1::load()
     for (const int c : opening.value_or(QList<int>{}))
         play(c);
     showTurnOf(turn);
-    announce({});
     turnPassed();
+    announce({});
 }
 
 // Who plays the first disc: drawn at random; but against the computer, a
@@ -181,8 +181,8 @@ void Form1::play(int c)
     showTurnOf(turn);
     showColumnOpen(c);
     win();
-    announce(Speech::moved(mover == 1 ? name1 : name2, c));
     turnPassed();
+    announce(Speech::moved(mover == 1 ? name1 : name2, c));
 }
 
 void Form1::clickColumn(int c)
@@ -199,8 +199,8 @@ void Form1::undo()
     const qsizetype count = record.played().size() - from;
     while (record.played().size() > from)
         takeBackLastMove();
-    announce(Speech::takenBack(static_cast<int>(count)));
     turnPassed();
+    announce(Speech::takenBack(static_cast<int>(count)));
 }
 
 void Form1::redo()
@@ -264,8 +264,7 @@ void Form1::showKeys()
         keysWindow->windowHandle()->setTransientParent(windowHandle());
     }
     keysWindow->show();
-    keysWindow->raise();
-    keysWindow->activateWindow();
+    runtime::bringToFront(keysWindow.get());
 }
 
 // Screen readers read the board from the controls' names, which follow the game.

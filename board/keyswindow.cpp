@@ -34,8 +34,8 @@ public:
     static QString escapeDoes() { return tr("Close this window."); }
     static QString win() { return tr("Playing this column wins, with your third disc from now (+3)."); }
     static QString loss() { return tr("Playing this column loses, after two of your discs (\u22122)."); }
-    static QString draw() { return tr("Playing this column leads to a draw."); }
-    static QString sign() { return tr("A win or a loss whose moves are still being counted."); }
+    static QString draw() { return tr("Playing this column leads to a draw (=)."); }
+    static QString sign() { return tr("A win or a loss whose moves are still being counted (+ or \u2212)."); }
     static QString hint() { return tr("The hint: the hole where the best move lands."); }
     static QString threatRed() { return tr("A threat: a red disc here would complete four."); }
     static QString threatBlue() { return tr("A threat: a blue disc here would complete four."); }
@@ -81,6 +81,8 @@ KeysWindow::KeysWindow(const QList<QAction*>& actions)
     setObjectName(QStringLiteral("KeysWindow"));
     setWindowTitle(HelpText::title());
     setModal(false);
+    // The board is the program's window: closing it ends the run, this open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     m_browser->setOpenLinks(false);
     m_browser->setHtml(QStringLiteral("<h3>%1</h3>%2<h3>%3</h3>%4")
                            .arg(HelpText::keys().toHtmlEscaped(), keysTable(actions),
@@ -88,6 +90,8 @@ KeysWindow::KeysWindow(const QList<QAction*>& actions)
     m_browser->setAccessibleName(HelpText::title());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // The list scrolls; the window may be made as small as anyone likes.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->addWidget(m_browser);
     resize(560, 600);
 }

@@ -25,11 +25,7 @@ public:
     {
         if (watched == m_owner && event->type() == QEvent::ActivationChange && m_owner->isActiveWindow()
             && !m_owner->isEnabled() && m_dialog->isVisible()) {
-            // The offscreen platform stacks no windows, and warns at every
-            // request to.
-            if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-                m_dialog->raise();
-            m_dialog->activateWindow();
+            bringToFront(m_dialog);
         }
         return false;
     }
@@ -40,6 +36,14 @@ private:
 };
 
 } // namespace
+
+void bringToFront(QWidget* window)
+{
+    // The offscreen platform stacks no windows, and warns at every request to.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        window->raise();
+    window->activateWindow();
+}
 
 void keepInFrontOf(QWidget* dialog, QWidget* owner)
 {

@@ -11,4 +11,7 @@ namespace runtime {
 // on it, hands the keyboard straight back to the dialog.
 void keepInFrontOf(QWidget* dialog, QWidget* owner);
 
+// Brings a window that is already shown to the front, with the keyboard.
+void bringToFront(QWidget* window);
+
 } // namespace runtime

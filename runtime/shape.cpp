@@ -114,9 +114,10 @@ void Shape::paintDot(QPainter& painter, const QRectF& outline) const
 namespace {
 
 // The spots' sizes, as fractions of the circle's width: one spot's colour
-// is over a third of it across, each of two over a quarter, and every spot
-// has a light rim around its colour.
-constexpr qreal oneSpotAcross = 0.34;
+// is over a third of it across, each of two over a quarter, even where
+// antialiasing blurs its edge, and every spot has a light rim around its
+// colour.
+constexpr qreal oneSpotAcross = 0.38;
 constexpr qreal twoSpotsAcross = 0.26;
 constexpr qreal spotRim = 1.0 / 24;
 const QColor spotRimColour = Qt::white;
@@ -130,7 +131,7 @@ QList<Shape::Spot> Shape::spotPlaces(const QRectF& outline, qsizetype count)
     const qreal width = outline.width();
     const QPointF middle = outline.center();
     if (count == 1)
-        return { { middle + QPointF(0, width * 0.27), width * (oneSpotAcross / 2 + spotRim) } };
+        return { { middle + QPointF(0, width * 0.25), width * (oneSpotAcross / 2 + spotRim) } };
     if (count == 2) {
         const qreal radius = width * (twoSpotsAcross / 2 + spotRim);
         const qreal dx = width * 0.175;
