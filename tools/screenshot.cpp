@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the screenshots that the README and software centres show: the
 // real board window, started as the program starts it and played by clicks
-// at its cells, rendered offscreen at twice the normal scale; and, when a
-// second file is named, the same board showing what each column leads to.
+// at its cells, rendered offscreen at twice the normal scale; when a second
+// file is named, another game's board showing what each column leads to;
+// and when a third is, the second game studied: what each column leads to
+// and the threats, beside the last move's mark.
 #include "board/form1.h"
 #include "board/layout.h"
 #include "runtime/program.h"
@@ -14,6 +16,7 @@
 
 #include <array>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -44,18 +47,30 @@ bool save(Form1& window, const char* path)
 // The outcomes come from the engine, off this thread.
 void showOutcomes(Form1& window)
 {
-    QTest::keyClick(&window, Qt::Key_A);
+    window.showOutcomes(true);
     while (window.isThinking())
         QTest::qWait(10);
     QCoreApplication::sendPostedEvents();
+}
+
+// Plays the game on a new board, shown for it, and shows what `study` asks.
+bool shoot(Form1& board, const auto& moves, const std::function<void(Form1&)>& study, const char* path)
+{
+    board.show();
+    if (!play(board, moves)) {
+        std::fputs("vantrel-screenshot: the game did not play as scripted\n", stderr);
+        return false;
+    }
+    study(board);
+    return save(board, path);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2 && argc != 3) {
-        std::fputs("usage: vantrel-screenshot FILE.png [OUTCOMES.png]\n", stderr);
+    if (argc < 2 || argc > 4) {
+        std::fputs("usage: vantrel-screenshot FILE.png [OUTCOMES.png [STUDIED.png]]\n", stderr);
         return 2;
     }
     // The same picture on any machine, with or without a display.
@@ -63,30 +78,24 @@ int main(int argc, char** argv)
     qputenv("QT_SCALE_FACTOR", "2");
     runtime::Application application(argc, argv);
 
-    Form1 window, outcomes;
-    for (Form1* board : { &window, &outcomes }) {
+    std::array<Form1, 3> boards;
+    for (Form1& board : boards) {
         ScriptedPrompt names({ QStringLiteral("Mira"), QStringLiteral("Tomas") });
         ScriptedRandom draw({ firstMoveBy(1) });
         const runtime::StandIn namesStandIn(&names);
         const runtime::StandIn drawStandIn(&draw);
-        board->load();
+        board.load();
     }
-    window.show();
-    if (!play(window, gameMoves)) {
-        std::fputs("vantrel-screenshot: the game did not play as scripted\n", stderr);
+    const auto nothing = [](Form1&) {};
+    const auto studied = [](Form1& board) {
+        board.showThreats(true);
+        showOutcomes(board);
+    };
+    if (!shoot(boards[0], gameMoves, nothing, argv[1]))
         return 1;
-    }
-    if (!save(window, argv[1]))
+    if (argc >= 3 && !shoot(boards[1], outcomeMoves, showOutcomes, argv[2]))
         return 1;
-    if (argc == 3) {
-        outcomes.show();
-        if (!play(outcomes, outcomeMoves)) {
-            std::fputs("vantrel-screenshot: the game did not play as scripted\n", stderr);
-            return 1;
-        }
-        showOutcomes(outcomes);
-        if (!save(outcomes, argv[2]))
-            return 1;
-    }
+    if (argc >= 4 && !shoot(boards[2], outcomeMoves, studied, argv[3]))
+        return 1;
     return 0;
 }
