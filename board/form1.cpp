@@ -254,7 +254,8 @@ void Form1::markLastMove(bool marked)
 }
 
 // One list, made when first asked for; parentless, so that it stays usable
-// once the finished board is disabled, but kept in front of the board.
+// once the finished board is disabled, but kept in front of the board, and,
+// being the board's transient, left out when closing the board ends the run.
 void Form1::showKeys()
 {
     if (!keysWindow) {

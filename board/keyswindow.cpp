@@ -81,8 +81,6 @@ KeysWindow::KeysWindow(const QList<QAction*>& actions)
     setObjectName(QStringLiteral("KeysWindow"));
     setWindowTitle(HelpText::title());
     setModal(false);
-    // The board is the program's window: closing it ends the run, this open or not.
-    setAttribute(Qt::WA_QuitOnClose, false);
     m_browser->setOpenLinks(false);
     m_browser->setHtml(QStringLiteral("<h3>%1</h3>%2<h3>%3</h3>%4")
                            .arg(HelpText::keys().toHtmlEscaped(), keysTable(actions),

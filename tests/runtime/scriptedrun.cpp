@@ -114,6 +114,12 @@ private:
             closeThroughFrame(this);
             return;
         }
+        if (wayOut == u"board-closed-with-keys-list-open") {
+            click(4);
+            showKeys();
+            closeThroughFrame(this);
+            return;
+        }
         if (wayOut.endsWith(u"error-in-handler")) {
             click(4);
             QCoreApplication::postEvent(&m_throwing, new QEvent(QEvent::User));

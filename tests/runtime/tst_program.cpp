@@ -88,6 +88,8 @@ void TestProgram::everyWayOutEndsTheRunWithItsStatus_data()
     QTest::newRow("Space on Quit") << "quit-space" << 0 << annWins << "";
     QTest::newRow("game-over dialog closed through its frame") << "gameover-closed" << 0 << annWins << "";
     QTest::newRow("board closed through its frame during play") << "board-closed" << 0 << "" << "";
+    QTest::newRow("board closed with the keys' list open")
+        << "board-closed-with-keys-list-open" << 0 << "" << "";
     QTest::newRow("board closed while the computer thinks")
         << "computer-board-closed-while-it-thinks" << 0 << "" << "";
     // Both names empty, and the game goes on to its end.
