@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <numbers>
 
 namespace runtime {
 namespace {
@@ -64,6 +65,14 @@ void Shape::setDot(bool dot)
     update();
 }
 
+void Shape::setDashedEdge(bool dashed)
+{
+    if (dashed == m_dashedEdge)
+        return;
+    m_dashedEdge = dashed;
+    update();
+}
+
 void Shape::setSpots(const QList<QColor>& spots)
 {
     if (spots == m_spots)
@@ -85,6 +94,8 @@ void Shape::paintEvent(QPaintEvent*)
         paintRing(painter, outline);
     if (m_dot)
         paintDot(painter, outline);
+    if (m_dashedEdge)
+        paintDashedEdge(painter, outline);
     const QList<Spot> spots = spotPlaces(outline, m_spots.size());
     paintSpots(painter, spots);
     if (!m_caption.isEmpty())
@@ -109,6 +120,23 @@ void Shape::paintDot(QPainter& painter, const QRectF& outline) const
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
     painter.drawEllipse(outline.center(), radius, radius);
+}
+
+// A twelfth of the circle wide, along its edge, well outside the ring,
+// whose outer edge lies seven twenty-fourths of the width from the centre:
+// eight dashes and eight gaps, flat-ended.
+void Shape::paintDashedEdge(QPainter& painter, const QRectF& outline) const
+{
+    const qreal width = outline.width() / 12;
+    const qreal inset = outline.width() * 0.06;
+    const QRectF band = outline.adjusted(inset, inset, -inset, -inset);
+    QPen pen(Qt::white, width, Qt::CustomDashLine, Qt::FlatCap);
+    // Dash lengths are in pen widths: the band's circumference in eight equal dashes and gaps.
+    const qreal dash = std::numbers::pi * band.width() / 16 / width;
+    pen.setDashPattern({ dash, dash });
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(band);
 }
 
 namespace {

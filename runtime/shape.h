@@ -47,6 +47,11 @@ public:
     bool hasDot() const { return m_dot; }
     void setDot(bool dot);
 
+    // A dashed white band just inside the circle's edge, outside the ring:
+    // a warning that reads on red and on blue and looks like no other mark.
+    bool hasDashedEdge() const { return m_dashedEdge; }
+    void setDashedEdge(bool dashed);
+
     // Where the spots go in a circle of this outline, and how large: their
     // centres and the radius of each, rim included.
     struct Spot {
@@ -63,6 +68,7 @@ private:
     void paintSpots(QPainter& painter, const QList<Spot>& places) const;
     void paintCaption(QPainter& painter, const QRectF& outline, const QList<Spot>& spots) const;
     void paintDot(QPainter& painter, const QRectF& outline) const;
+    void paintDashedEdge(QPainter& painter, const QRectF& outline) const;
 
     QColor m_fill;
     QColor m_ring;
@@ -70,6 +76,7 @@ private:
     QString m_caption;
     QColor m_captionColour;
     bool m_dot = false;
+    bool m_dashedEdge = false;
 };
 
 } // namespace runtime

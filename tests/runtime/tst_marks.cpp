@@ -143,6 +143,7 @@ private slots:
     void eachMarkIsLargeAndStandsOut();
     void marksInOneHoleKeepApart_data();
     void marksInOneHoleKeepApart();
+    void marksOnOneDiscKeepApart();
     void theHintsRingStaysClearOfTheNextHole();
 };
 
@@ -170,6 +171,10 @@ void TestMarks::eachMarkIsLargeAndStandsOut_data()
                               << QList<QColor>{ Qt::white } << 0 << 0.25;
         row("last move, blue") << game::blue << Marking([](Hole& h) { h.shape.setDot(true); })
                                << QList<QColor>{ Qt::white } << 0 << 0.25;
+        row("mistake, red") << game::red << Marking([](Hole& h) { h.shape.setDashedEdge(true); })
+                            << QList<QColor>{} << 0 << 1.0;
+        row("mistake, blue") << game::blue << Marking([](Hole& h) { h.shape.setDashedEdge(true); })
+                             << QList<QColor>{} << 0 << 1.0;
         row("winning line, red") << game::red << Marking([](Hole& h) { h.shape.setRing(game::yellow); })
                                  << QList<QColor>{} << 0 << 1.0;
         row("winning line, blue") << game::blue << Marking([](Hole& h) { h.shape.setRing(game::yellow); })
@@ -249,6 +254,30 @@ void TestMarks::marksInOneHoleKeepApart()
     QVERIFY(captionPixels > 0);
     QVERIFY2(std::abs(captionPixelsTogether - captionPixels) <= captionPixels / 20,
              qPrintable(QStringLiteral("%1 of %2").arg(captionPixelsTogether).arg(captionPixels)));
+}
+
+// The last move, a mistake and the winning line can all mark one disc:
+// each where the others are not, with a pixel between.
+void TestMarks::marksOnOneDiscKeepApart()
+{
+    const QList<Marking> marks{ [](Hole& h) { h.shape.setDot(true); },
+                                [](Hole& h) { h.shape.setDashedEdge(true); },
+                                [](Hole& h) { h.shape.setRing(game::yellow); } };
+    for (int scale = 1; scale <= 3; ++scale) {
+        const QImage plain = Hole(game::blue).render(scale);
+        QList<QImage> marked;
+        for (const Marking& mark : marks) {
+            Hole hole(game::blue);
+            mark(hole);
+            marked << hole.render(scale);
+        }
+        for (qsizetype a = 0; a < marked.size(); ++a)
+            for (const QPoint p : changed(plain, marked[a]))
+                for (qsizetype b = a + 1; b < marked.size(); ++b)
+                    for (const QPoint step : { QPoint(0, 0), QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1) })
+                        QVERIFY2(!isChanged(plain, marked[b], p + step),
+                                 qPrintable(QStringLiteral("marks %1 and %2 meet at scale %3").arg(a).arg(b).arg(scale)));
+    }
 }
 
 // The ring lies on the board between the holes and never reaches the next one.
