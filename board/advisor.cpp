@@ -2,6 +2,7 @@
 #include "advisor.h"
 
 #include "board/layout.h"
+#include "board/speech.h"
 
 #include <QWidget>
 
@@ -12,13 +13,29 @@ Advisor::Advisor(QWidget& board, const game::BoardState& state, const game::Hole
     , m_hintMarker(board)
     , m_outcomes(state, holes, areas, this)
     , m_threats(board, state, holes)
+    , m_mistakes(state, this)
 {
+    connect(&m_mistakes, &MistakesView::changed, this, &Advisor::mistakesChanged);
 }
 
 void Advisor::boardChanged()
 {
     m_outcomes.boardChanged();
     m_threats.boardChanged();
+    m_mistakes.boardChanged();
+}
+
+QStringList Advisor::shownInWords() const
+{
+    QStringList words;
+    if (m_outcomes.isOn() && m_state.isPersonToMove())
+        words << Speech::outcomesShown();
+    if (m_threats.saysNoThreats())
+        words << Speech::noThreatsShown();
+    const qsizetype last = m_state.moves().size() - 1;
+    if (const std::optional<Verdict> verdict = m_mistakes.verdictOn(last); last >= 0 && verdict && verdict->isMistake())
+        words << Speech::mistake(*verdict);
+    return words;
 }
 
 void Advisor::forgetHint()

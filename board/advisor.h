@@ -4,6 +4,7 @@
 #include "board/boardstate.h"
 #include "board/hintmarker.h"
 #include "board/layout.h"
+#include "board/mistakesview.h"
 #include "board/outcomesview.h"
 #include "board/threatsview.h"
 #include "thinker/thinker.h"
@@ -34,12 +35,22 @@ public:
     void showOutcomes(bool shown);
     bool outcomesShown() const { return m_outcomes.isOn(); }
     void showThreats(bool shown) { m_threats.setOn(shown); }
-    bool saysNoThreats() const { return m_threats.saysNoThreats(); }
-    // Whether the engine is at work for the board: a hint, or outcomes.
-    bool isThinking() const { return !m_hintThinker.isIdle() || m_outcomes.isWorking(); }
+    void showMistakes(bool shown) { m_mistakes.setOn(shown); }
+    const MistakesView& mistakes() const { return m_mistakes; }
+    // What the board shows that a screen reader cannot see, in sentences:
+    // that the outcomes are shown, that no hole completes four, that the
+    // last move was a mistake.
+    QStringList shownInWords() const;
+    // Whether the engine is at work for the board: a hint, outcomes, or mistakes.
+    bool isThinking() const
+    {
+        return !m_hintThinker.isIdle() || m_outcomes.isWorking() || m_mistakes.isWorking();
+    }
 
 signals:
     void hinted(int column);
+    // The verdict on a move came, or the mistakes were shown or hidden.
+    void mistakesChanged();
 
 private:
     void seekHint();
@@ -49,4 +60,5 @@ private:
     HintMarker m_hintMarker;
     OutcomesView m_outcomes;
     ThreatsView m_threats;
+    MistakesView m_mistakes;
 };

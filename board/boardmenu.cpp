@@ -22,6 +22,7 @@ public:
     static QString showOutcomes() { return tr("Show Outcomes"); }
     static QString showThreats() { return tr("Show Threats"); }
     static QString markLastMove() { return tr("Mark Last Move"); }
+    static QString markMistakes() { return tr("Mark Mistakes"); }
     static QString keysAndViews() { return tr("Keys and Views"); }
 
     // What each does, as the help lists it.
@@ -35,6 +36,10 @@ public:
     static QString showOutcomesDoes() { return tr("Show or hide what each column leads to under perfect play."); }
     static QString showThreatsDoes() { return tr("Show or hide the holes where a disc would complete four."); }
     static QString markLastMoveDoes() { return tr("Mark the last disc played, or stop marking it."); }
+    static QString markMistakesDoes()
+    {
+        return tr("Mark every move that gave up a win or a draw, or stop marking them.");
+    }
     static QString keysAndViewsDoes() { return tr("Show this list of keys and marks."); }
 };
 
@@ -82,6 +87,8 @@ BoardMenu::BoardMenu(QWidget& board)
                         Checkable::yes))
     , lastMove(addAction(board, MenuText::markLastMove(), { Qt::Key_L }, MenuText::markLastMoveDoes(),
                          Checkable::yes))
+    , mistakes(addAction(board, MenuText::markMistakes(), { Qt::Key_M }, MenuText::markMistakesDoes(),
+                         Checkable::yes))
     , help(addAction(board, MenuText::keysAndViews(), QKeySequence::keyBindings(QKeySequence::HelpContents),
                      MenuText::keysAndViewsDoes()))
     , m_board(board)
@@ -123,7 +130,7 @@ void BoardMenu::popUp(const QPoint& where)
     QMenu menu(&m_board);
     menu.addActions({ undo, redo, copy });
     menu.addSeparator();
-    menu.addActions({ hint, outcomes, threats, lastMove });
+    menu.addActions({ hint, outcomes, threats, lastMove, mistakes });
     menu.addSeparator();
     menu.addAction(help);
     menu.exec(where);
@@ -132,7 +139,7 @@ void BoardMenu::popUp(const QPoint& where)
 bool BoardMenu::isRepeatOfOneShotKey(QKeyEvent& event)
 {
     const QKeySequence key(event.keyCombination());
-    for (const QAction* once : { copy, hint, outcomes, threats, lastMove, help })
+    for (const QAction* once : { copy, hint, outcomes, threats, lastMove, mistakes, help })
         if (once->shortcuts().contains(key))
             return !m_heldKeys.pressStartsHold(event);
     return false;

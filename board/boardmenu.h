@@ -13,7 +13,8 @@ class QWidget;
 // The board's commands beyond dropping discs, on their keys and in its
 // menu, which the right button, the Menu key and Shift+F10 open: the moves
 // first (Undo, Redo, Copy Moves), then what the board can show (Hint, Show
-// Outcomes, Show Threats, Mark Last Move), then Keys and Views, the help.
+// Outcomes, Show Threats, Mark Last Move, Mark Mistakes), then Keys and
+// Views, the help.
 // Each says what it does in its whatsThis, which the help lists. A key
 // held down takes back or replays one move after another, but does any
 // other command once. A finished board, being disabled, takes no key; its
@@ -31,6 +32,7 @@ public:
     QAction* const outcomes;
     QAction* const threats;
     QAction* const lastMove;
+    QAction* const mistakes;
     QAction* const help;
 
 protected:

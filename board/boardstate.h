@@ -27,6 +27,8 @@ struct BoardState {
     bool isComputersTurn() const { return computerPlaysBlue && turn == 2; }
     // Hints and outcomes are for a person with a move to make.
     bool isPersonToMove() const { return !isOver() && !isComputersTurn(); }
+    // Whether a person, not the computer, made move `move` (from 0).
+    bool isPersonsMove(qsizetype move) const { return !computerPlaysBlue || record.moverOf(move, turn) == 1; }
 };
 
 } // namespace game

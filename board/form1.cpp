@@ -98,8 +98,13 @@ void Form1::connectMenuAndKeys()
     connect(menu.outcomes, &QAction::triggered, this, &Form1::showOutcomes);
     connect(menu.threats, &QAction::triggered, this, &Form1::showThreats);
     connect(menu.lastMove, &QAction::triggered, this, &Form1::markLastMove);
+    connect(menu.mistakes, &QAction::triggered, this, &Form1::markMistakes);
     connect(menu.help, &QAction::triggered, this, &Form1::showKeys);
     connect(&advisor, &Advisor::hinted, this, [this](int c) { announce(Speech::hint(c)); });
+    connect(&advisor, &Advisor::mistakesChanged, this, [this] {
+        discMarks.boardChanged();
+        describeBoard();
+    });
     // A key takes the road of a mouse click: the column's click area is
     // clicked, so its clicked signal reaches drop and then win.
     connect(&columnKeys, &ColumnKeys::pressed, this, [this](int c) {
@@ -250,7 +255,13 @@ void Form1::showThreats(bool shown)
 void Form1::markLastMove(bool marked)
 {
     menu.lastMove->setChecked(marked);
-    lastMove.setOn(marked);
+    discMarks.markLastMove(marked);
+}
+
+void Form1::markMistakes(bool marked)
+{
+    menu.mistakes->setChecked(marked);
+    advisor.showMistakes(marked);
 }
 
 // One list, made when first asked for; parentless, so that it stays usable
@@ -278,11 +289,16 @@ void Form1::describeColumn(int c)
 
 // What just happened, for screen readers: the board's description says it
 // after what the keys do, and then what the board shows from now on.
-void Form1::announce(const QString& news)
+void Form1::announce(const QString& happened)
+{
+    news = happened;
+    describeBoard();
+}
+
+void Form1::describeBoard()
 {
     setAccessibleDescription(
-        Speech::boardDescription(news, !isOver() && state.isComputersTurn(),
-                                 advisor.outcomesShown() && state.isPersonToMove(), advisor.saysNoThreats()));
+        Speech::boardDescription(news, !isOver() && state.isComputersTurn(), advisor.shownInWords()));
 }
 
 void Form1::win()
@@ -354,7 +370,7 @@ void Form1::turnPassed()
     menu.outcomes->setEnabled(!isOver());
     menu.threats->setEnabled(!isOver());
     advisor.boardChanged();
-    lastMove.boardChanged();
+    discMarks.boardChanged();
     emit turnChanged(turn);
 }
 

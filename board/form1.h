@@ -6,7 +6,7 @@
 #include "board/boardstate.h"
 #include "board/columnkeys.h"
 #include "board/keyswindow.h"
-#include "board/lastmovemark.h"
+#include "board/discmarks.h"
 #include "board/layout.h"
 #include "board/moverecord.h"
 #include "rules/grid.h"
@@ -76,6 +76,8 @@ public:
     void showThreats(bool shown);
     // Marks the last disc played, or stops marking it.
     void markLastMove(bool marked);
+    // Marks the moves that gave up a win or a draw, or stops marking them.
+    void markMistakes(bool marked);
     // Opens the list of keys and marks, or brings it to the front.
     void showKeys();
     // Drops a disc in column c (1 to 7) by clicking its click area, the road
@@ -108,7 +110,8 @@ private:
     void showTurnOf(int player);
     void showColumnOpen(int c);
     void turnPassed();
-    void announce(const QString& news);
+    void announce(const QString& happened);
+    void describeBoard();
     qsizetype firstToTakeBack() const;
 
     // The game.
@@ -134,7 +137,8 @@ private:
     ColumnKeys columnKeys{ *this };
     BoardMenu menu{ *this };
     Advisor advisor{ *this, state, Shp, lblcover };
-    LastMoveMark lastMove{ state, Shp };
+    DiscMarks discMarks{ state, advisor.mistakes(), Shp };
+    QString news; // what just happened, as the board's description says it
     runtime::WindowInstance<Gameover> gameover;
     std::unique_ptr<KeysWindow> keysWindow;
 };

@@ -42,6 +42,7 @@ public:
     static QString threatBoth() { return tr("A disc of either colour here would complete four."); }
     static QString lastMove() { return tr("The last disc played."); }
     static QString winningLine() { return tr("A disc of the winning line."); }
+    static QString mistake() { return tr("A mistake: that move gave up a win or a draw."); }
 };
 
 // A hole as the board draws it, on the board's yellow, with room around it
@@ -148,6 +149,8 @@ QString KeysWindow::marksTable()
         { QStringLiteral("threat-both"), game::emptyHole, spots({ game::red, game::blue }), HelpText::threatBoth() },
         { QStringLiteral("last"), game::blue, [](runtime::Shape& shape, runtime::Halo&) { shape.setDot(true); },
           HelpText::lastMove() },
+        { QStringLiteral("mistake"), game::red,
+          [](runtime::Shape& shape, runtime::Halo&) { shape.setDashedEdge(true); }, HelpText::mistake() },
         { QStringLiteral("line"), game::red,
           [](runtime::Shape& shape, runtime::Halo&) { shape.setRing(game::yellow); }, HelpText::winningLine() },
     };

@@ -23,8 +23,11 @@ public:
     // the computer's reply; -1 when there is none.
     qsizetype firstToTakeBack(int turn, bool computerPlaysBlue) const;
 
-private:
+    // The player (1 or 2) who made move `move` (from 0) of those played,
+    // with player `turn` to move now.
     int moverOf(qsizetype move, int turn) const;
+
+private:
 
     QList<int> m_played;
     QList<int> m_takenBack;

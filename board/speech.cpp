@@ -80,9 +80,22 @@ QString Speech::threat(bool red, bool blue)
     return {};
 }
 
-QString Speech::lastMove()
+QString Speech::disc(bool lastMove, bool mistake)
 {
-    return tr("Last move");
+    if (lastMove && mistake)
+        return tr("Last move, a mistake");
+    if (lastMove)
+        return tr("Last move");
+    if (mistake)
+        return tr("Mistake");
+    return {};
+}
+
+QString Speech::mistake(const Verdict& verdict)
+{
+    if (verdict.givenUp == Outcome::Kind::win)
+        return tr("That move gives up the win: column %1 kept it.").arg(verdict.keptBy);
+    return tr("That move gives up the draw: column %1 kept it.").arg(verdict.keptBy);
 }
 
 QString Speech::noThreats()
@@ -123,17 +136,23 @@ QString Speech::outcomeUnknown()
     return tr("Outcome not known yet");
 }
 
-QString Speech::boardDescription(const QString& news, bool computerThinking, bool outcomesShown,
-                                 bool noThreatsShown)
+QString Speech::outcomesShown()
+{
+    return tr("Outcomes are shown on the columns.");
+}
+
+QString Speech::noThreatsShown()
+{
+    return tr("No threats.");
+}
+
+QString Speech::boardDescription(const QString& news, bool computerThinking, const QStringList& shown)
 {
     QStringList description{ keys() };
     if (!news.isEmpty())
         description << news;
     if (computerThinking)
         description << tr("Computer is thinking.");
-    if (outcomesShown)
-        description << tr("Outcomes are shown on the columns.");
-    if (noThreatsShown)
-        description << tr("No threats.");
+    description << shown;
     return description.join(u' ');
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "board/outcome.h"
+#include "board/verdict.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -34,15 +35,20 @@ public:
     // A hole where red, blue or both would complete four; empty for neither.
     static QString threat(bool red, bool blue);
     static QString movesCopied();
-    // The hole of the last disc played.
-    static QString lastMove();
+    // A disc's marks: the last played, a mistake, both, or neither (empty).
+    static QString disc(bool lastMove, bool mistake);
+    // A move that gave up a win or a draw, and the column that kept it.
+    static QString mistake(const Verdict& verdict);
     // The threats are shown, and no hole completes four for either player.
     static QString noThreats();
     // What that sign below the board means, as the help says.
     static QString noThreatsMeaning();
     static QString replayed(int moves);
-    // The board's description: the keys, what just happened, and what is
-    // going on.
-    static QString boardDescription(const QString& news, bool computerThinking, bool outcomesShown,
-                                    bool noThreatsShown);
+    // What the board shows that a screen reader cannot see: the outcomes,
+    // and that no hole completes four.
+    static QString outcomesShown();
+    static QString noThreatsShown();
+    // The board's description: the keys, what just happened, whether the
+    // computer is thinking, and what the board shows.
+    static QString boardDescription(const QString& news, bool computerThinking, const QStringList& shown);
 };

@@ -47,12 +47,12 @@ void TestMenu::theContextMenuOffersEveryAction()
     const auto rightClick = [&] { QTest::mouseClick(game.window().windowHandle(), Qt::RightButton, {}, between); };
     QCOMPARE(openedMenu(rightClick),
              QStringList({ "Undo\tCtrl+Z (greyed)", "Redo\tCtrl+Y (greyed)", "Copy Moves\tCtrl+C (greyed)", "\t",
-                           "Hint\tH", "Show Outcomes\tA", "Show Threats\tT", "Mark Last Move\tL (ticked)", "\t",
+                           "Hint\tH", "Show Outcomes\tA", "Show Threats\tT", "Mark Last Move\tL (ticked)", "Mark Mistakes\tM", "\t",
                            "Keys and Views\tF1" }));
     game.play({ 3 });
     QCOMPARE(openedMenu(rightClick),
              QStringList({ "Undo\tCtrl+Z", "Redo\tCtrl+Y (greyed)", "Copy Moves\tCtrl+C", "\t", "Hint\tH",
-                           "Show Outcomes\tA", "Show Threats\tT", "Mark Last Move\tL (ticked)", "\t",
+                           "Show Outcomes\tA", "Show Threats\tT", "Mark Last Move\tL (ticked)", "Mark Mistakes\tM", "\t",
                            "Keys and Views\tF1" }));
     game.window().undo();
     game.window().showOutcomes(true);
@@ -61,7 +61,7 @@ void TestMenu::theContextMenuOffersEveryAction()
     QCOMPARE(openedMenu(shiftF10),
              QStringList({ "Undo\tCtrl+Z (greyed)", "Redo\tCtrl+Y", "Copy Moves\tCtrl+C (greyed)", "\t", "Hint\tH",
                            "Show Outcomes\tA (ticked)", "Show Threats\tT (ticked)", "Mark Last Move\tL (ticked)",
-                           "\t", "Keys and Views\tF1" }));
+                           "Mark Mistakes\tM", "\t", "Keys and Views\tF1" }));
     // A left click on a hole drops a disc and opens no menu.
     QCOMPARE(openedMenu([&] { game.clickCell(5, 2); }), QStringList());
     QCOMPARE(game.window().moves(), QList<int>({ 5 }));
@@ -92,7 +92,7 @@ void TestMenu::theFinishedBoardsMenuCopiesTheGame()
     });
     QGuiApplication::clipboard()->clear();
     QTest::mouseClick(game.window().windowHandle(), Qt::RightButton, {}, QPoint(60, 60));
-    QCOMPARE(items, QStringList({ "Copy Moves", "Mark Last Move", "Keys and Views" }));
+    QCOMPARE(items, QStringList({ "Copy Moves", "Mark Last Move", "Mark Mistakes", "Keys and Views" }));
     QCOMPARE(QGuiApplication::clipboard()->text(), "1212121");
 }
 

@@ -81,7 +81,7 @@ void TestOutcome::aLineEndsTheGame()
     QVERIFY(!game.window().isEnabled());
     // Once the game is over, the moves can still be copied, the last move's
     // mark turned off and the keys looked up; nothing else acts.
-    QCOMPARE(actionsThatCanAct(game.window()), QStringList({ "Copy Moves", "Mark Last Move", "Keys and Views" }));
+    QCOMPARE(actionsThatCanAct(game.window()), QStringList({ "Copy Moves", "Mark Last Move", "Mark Mistakes", "Keys and Views" }));
     QVERIFY(game.window().isVisible());
     QVERIFY(game.gameover() && game.gameover()->isVisible());
     QCOMPARE(game.outcomeText(), firstPlayer == 1 ? "Ann Wins" : "Bea Wins");
@@ -102,7 +102,7 @@ void TestOutcome::aFullBoardWithoutALineIsATie()
     game.play(tieGame);
     QCOMPARE(game.outcomeText(), "Tie");
     QVERIFY(!game.window().isEnabled());
-    QCOMPARE(actionsThatCanAct(game.window()), QStringList({ "Copy Moves", "Mark Last Move", "Keys and Views" }));
+    QCOMPARE(actionsThatCanAct(game.window()), QStringList({ "Copy Moves", "Mark Last Move", "Mark Mistakes", "Keys and Views" }));
     // The player who would have moved next keeps the turn label.
     QCOMPARE(game.visibleTurnLabel(), 2);
 }
