@@ -33,9 +33,9 @@ public:
     static QString escape() { return tr("Escape"); }
     static QString escapeDoes() { return tr("Close this window."); }
     static QString win() { return tr("Playing this column wins, with your third disc from now (+3)."); }
-    static QString loss() { return tr("Playing this column loses, after two of your discs (\u22122)."); }
+    static QString loss() { return tr("Playing this column loses, after two of your discs (−2)."); }
     static QString draw() { return tr("Playing this column leads to a draw (=)."); }
-    static QString sign() { return tr("A win or a loss whose moves are still being counted (+ or \u2212)."); }
+    static QString sign() { return tr("A win or a loss whose moves are still being counted (+ or −)."); }
     static QString hint() { return tr("The hint: the hole where the best move lands."); }
     static QString threatRed() { return tr("A threat: a red disc here would complete four."); }
     static QString threatBlue() { return tr("A threat: a blue disc here would complete four."); }

@@ -267,10 +267,6 @@ Shift+F10 вызывают меню со всеми этими командам�
         <translation>Показать угрозы</translation>
     </message>
     <message>
-        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves.</source>
-        <translation>Клавиши от 1 до 7 бросают фишку в соответствующий столбец; Ctrl+Z отменяет ход, Ctrl+Y повторяет его; H показывает подсказку; A показывает, к чему ведёт каждый столбец; T показывает угрозы; Ctrl+C копирует ходы.</translation>
-    </message>
-    <message>
         <source>1 move replayed.</source>
         <translation>Повторён 1 ход.</translation>
     </message>
@@ -297,6 +293,170 @@ Shift+F10 вызывают меню со всеми этими командам�
     <message>
         <source>Blue completes four here</source>
         <translation>Здесь четыре в линию получает синий</translation>
+    </message>
+    <message>
+        <source>Mark Last Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Mistakes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys and Views</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take back the last move; against the computer, with its reply.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play again the last move taken back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the moves to the clipboard as digits, to start from them again with --moves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ring the hole where the best move for the player to move lands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide what each column leads to under perfect play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide the holes where a disc would complete four.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark the last disc played, or stop marking it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark every move that gave up a win or a draw, or stop marking them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this list of keys and marks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 to 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop a disc in that column, as a click on it does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu, Shift+F10, the right button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the menu with all of these.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close this window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing this column wins, with your third disc from now (+3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing this column loses, after two of your discs (−2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing this column leads to a draw (=).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A win or a loss whose moves are still being counted (+ or −).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hint: the hole where the best move lands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A threat: a red disc here would complete four.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A threat: a blue disc here would complete four.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A disc of either colour here would complete four.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last disc played.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A disc of the winning line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A mistake: that move gave up a win or a draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press F1 for every key and what each mark means</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves; F1 lists every key and mark.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last move, a mistake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mistake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That move gives up the win: column %1 kept it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That move gives up the draw: column %1 kept it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No threats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shown below the board when the threats are asked for and no hole completes four.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No threats.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
