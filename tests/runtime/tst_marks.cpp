@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <numbers>
 
 namespace {
 
@@ -201,8 +202,8 @@ void TestMarks::eachMarkIsLargeAndStandsOut()
     for (const QColor& colour : colours)
         QVERIFY2(widthOf(after, colour) >= leastAcross * scale,
                  qPrintable(QStringLiteral("%1 px across").arg(widthOf(after, colour))));
-    const double holeArea = M_PI * std::pow(plain.shape.width() * scale / 2.0, 2);
-    QVERIFY(changed(before, after).size() <= mostOfHole * holeArea);
+    const double holeArea = std::numbers::pi * std::pow(plain.shape.width() * scale / 2.0, 2);
+    QVERIFY(static_cast<double>(changed(before, after).size()) <= mostOfHole * holeArea);
 }
 
 void TestMarks::marksInOneHoleKeepApart_data()
