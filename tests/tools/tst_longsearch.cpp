@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/files.h"
+
 #include "tools/engine/bookfile.h"
 #include "tools/engine/command.h"
 #include "tools/engine/hardlines.h"
@@ -28,19 +30,6 @@ constexpr int TakenOut = 4;
 // A part of four positions with 10 discs, searched from the bounds of the
 // shipped book, complete to 9.
 const QStringList partOfFour{ "--depth", "10", "--shard", "1/200000", "--book", VANTREL_DATA_DIR "/engine.book" };
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // A work file's whole lines, each with its newline.
 QList<QByteArray> linesOf(const QByteArray& work)
