@@ -24,7 +24,7 @@ namespace {
 
 // Hard's lines to 12 discs are in the shipped book; given the shipped book
 // with this many of their 12-disc positions taken out, lines searches
-// those alone, the last of the lines, whose search takes it no further.
+// those alone: leaves of the lines, after which it queues nothing more.
 constexpr int TakenOut = 4;
 
 // A part of four positions with 10 discs, searched from the bounds of the
