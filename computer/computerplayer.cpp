@@ -34,8 +34,8 @@ void ComputerPlayer::takeTurn()
     const int turn = ++m_turns;
     m_paused = true;
     m_column = 0;
-    m_position = m_board.moves();
-    if (!isToMoveIn(m_position))
+    m_movesAsked = m_board.moves();
+    if (!isToMoveIn(m_movesAsked))
         return;
     runtime::runAfter(pause, this, [this, turn] {
         if (turn != m_turns)
@@ -63,11 +63,11 @@ void ComputerPlayer::playWhenReady()
     if (m_paused || m_column == 0)
         return;
     const int column = std::exchange(m_column, 0);
-    if (isToMoveIn(m_position))
+    if (isToMoveIn(m_movesAsked))
         m_board.clickColumn(column);
 }
 
-bool ComputerPlayer::isToMoveIn(const QList<int>& position) const
+bool ComputerPlayer::isToMoveIn(const QList<int>& moves) const
 {
-    return !m_board.isOver() && m_board.playerToMove() == 2 && m_board.moves() == position;
+    return !m_board.isOver() && m_board.playerToMove() == 2 && m_board.moves() == moves;
 }

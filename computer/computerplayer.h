@@ -28,16 +28,16 @@ public:
 private:
     void takeTurn();
     void playWhenReady();
-    // Whether the board shows this position, the game going on and the
-    // computer to move.
-    bool isToMoveIn(const QList<int>& position) const;
+    // Whether the board shows these moves played, the game going on and
+    // the computer to move.
+    bool isToMoveIn(const QList<int>& moves) const;
 
     Form1& m_board;
     const engine::Level m_level;
     Thinker m_thinker;
     int m_turns = 0; // tells a pause of this turn from one of a turn gone by
     bool m_paused = false;
-    QList<int> m_position; // the moves of the position being thought about
-    int m_column = 0;      // the column found, 0 while none is
+    QList<int> m_movesAsked; // the moves played when the thinker was asked
+    int m_column = 0;        // the column found, 0 while none is
     bool m_seeded = false;
 };

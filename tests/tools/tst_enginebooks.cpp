@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/files.h"
 #include "support/process.h"
 
 #include "engine/book.h"
@@ -21,19 +22,6 @@ using engine::Book;
 Q_DECLARE_METATYPE(Book::Entry)
 
 namespace {
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QByteArray bytesOf(const std::vector<Book::Entry>& entries)
 {

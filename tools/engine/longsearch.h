@@ -14,10 +14,11 @@
 
 namespace tool {
 
-// What book and lines share: a search of many positions, hours or days
-// long, on threads that each search with a table of their own, which keeps
-// every choice in a work file as it makes it, so that a stopped run
-// resumes where it stopped, and writes a book at the end.
+// What the book and lines commands share (partsearch.cpp, hardlines.cpp):
+// a search of many positions, hours or days long, on threads that each
+// search with a table of their own, which keeps every choice in a work file
+// as it makes it, so that a stopped run resumes where it stopped, and
+// writes a book at the end.
 
 // Threads with tables of their own share none, so engine::MostThreads,
 // which bounds the threads that share one, does not bound them: the memory
@@ -48,11 +49,11 @@ private:
     bool m_force = false;
 };
 
-// The course of a long search, which book and lines each fill in: the
-// work file read back, every line checked; a table taken for each thread,
-// all at once, so that a machine short of memory says so before any
-// search; the work file opened to append to; every thread searching with
-// a table of its own; and the book written at the end.
+// The course of a long search, which the book and lines commands each fill
+// in: the work file read back, every line checked; a table taken for each
+// thread, all at once, so that a machine short of memory says so before
+// any search; the work file opened to append to; every thread searching
+// with a table of its own; and the book written at the end.
 class LongSearch {
 public:
     virtual ~LongSearch() = default;

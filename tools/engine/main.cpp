@@ -10,12 +10,12 @@
 // cannot run.
 
 #include "bench.h"
-#include "book.h"
 #include "command.h"
+#include "hardlines.h"
 #include "latency.h"
-#include "lines.h"
 #include "matches.h"
 #include "merge.h"
+#include "partsearch.h"
 #include "solve.h"
 #include "verify.h"
 
@@ -38,10 +38,10 @@ struct Subcommand {
 constexpr Subcommand Subcommands[] = {
     { "solve", "Solves a position: its exact score and each column's.", tool::runSolve },
     { "bench", "Solves the benchmark's positions: the node count is the search's signature.", tool::runBench },
-    { "book", "Searches one part of the complete book's deepest layer.", tool::runBook },
+    { "book", "Searches one part of the complete book's deepest layer.", tool::runPartSearch },
     { "merge", "Joins the layer's parts and hard's lines into the complete book.", tool::runMerge },
     { "verify", "Checks a book: complete, consistent, and a sample searched again.", tool::runVerify },
-    { "lines", "Makes hard's lines: perfect play's choice in every position it can face.", tool::runLines },
+    { "lines", "Makes hard's lines: perfect play's choice in every position it can face.", tool::runHardLines },
     { "tournament", "Plays the levels against one another.", tool::runTournament },
     { "timing", "Times hard's answers in games against the other levels.", tool::runTiming },
     { "latency", "Times perfect play's answer in games between people and against each level.", tool::runLatency },

@@ -12,6 +12,6 @@ namespace tool {
 // work file are read back rather than searched again, so a run that was
 // stopped goes on where it was; so are those in the book given, the
 // complete book to fewer discs. Returns the exit status.
-int runLines(Command& command);
+int runHardLines(Command& command);
 
 } // namespace tool

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lines.h"
+#include "hardlines.h"
 
 #include "bookfile.h"
 #include "longsearch.h"
@@ -186,7 +186,7 @@ private:
 
 } // namespace
 
-int runLines(Command& command)
+int runHardLines(Command& command)
 {
     LinesSettings settings;
     std::string givenPath;

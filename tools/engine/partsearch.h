@@ -12,6 +12,6 @@ namespace tool {
 // runs of nearly equal length; part K takes the K-th. Choices already in
 // the work file are read back rather than searched again, so a run that
 // was stopped goes on where it was. Returns the exit status.
-int runBook(Command& command);
+int runPartSearch(Command& command);
 
 } // namespace tool

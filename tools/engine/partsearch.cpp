@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "book.h"
+#include "partsearch.h"
 
 #include "bookfile.h"
 #include "longsearch.h"
@@ -24,7 +24,7 @@ using engine::Position;
 
 namespace {
 
-struct BookSettings {
+struct PartSearchSettings {
     int depth = ShippedBookDepth; // the discs on the board in every position searched
     int shard = 1;               // this part, 1 to shards
     int shards = 1;              // how many parts the layer is cut into
@@ -43,7 +43,7 @@ constexpr std::size_t RunLength = 32;
 
 class PartSearch final : public LongSearch {
 public:
-    explicit PartSearch(const BookSettings& settings)
+    explicit PartSearch(const PartSearchSettings& settings)
         : LongSearch("book", settings.search, false)
         , m_settings(settings)
         , m_layer(engine::reachableKeys(settings.depth))
@@ -141,7 +141,7 @@ private:
         return 0;
     }
 
-    const BookSettings& m_settings;
+    const PartSearchSettings& m_settings;
     const std::vector<std::uint64_t> m_layer;
     const std::vector<std::uint64_t> m_keys; // this shard's positions, in key order
     std::vector<std::uint64_t> m_pending; // those not in the work file
@@ -154,9 +154,9 @@ private:
 
 } // namespace
 
-int runBook(Command& command)
+int runPartSearch(Command& command)
 {
-    BookSettings settings;
+    PartSearchSettings settings;
     command.number("depth", "The discs on the board in every position of the layer", settings.depth, 0, MaxLayerDepth);
     command.shard("shard", "This part of the layer, cut into N in key order", settings.shard, settings.shards);
     LongSearchOptions search(command, settings.search, "The part to write");
