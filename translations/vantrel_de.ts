@@ -291,167 +291,167 @@ und was jede Markierung auf dem Brett bedeutet.
     </message>
     <message>
         <source>Mark Last Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzten Zug markieren</translation>
     </message>
     <message>
         <source>Mark Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler markieren</translation>
     </message>
     <message>
         <source>Keys and Views</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten und Ansichten</translation>
     </message>
     <message>
         <source>Take back the last move; against the computer, with its reply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den letzten Zug zurücknehmen; gegen den Computer samt seiner Antwort.</translation>
     </message>
     <message>
         <source>Play again the last move taken back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den zuletzt zurückgenommenen Zug wieder spielen.</translation>
     </message>
     <message>
         <source>Copy the moves to the clipboard as digits, to start from them again with --moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Züge als Ziffern in die Zwischenablage kopieren, um mit --moves wieder von ihnen auszugehen.</translation>
     </message>
     <message>
         <source>Ring the hole where the best move for the player to move lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld einkreisen, in dem der beste Zug der Seite am Zug landet.</translation>
     </message>
     <message>
         <source>Show or hide what each column leads to under perfect play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigen oder ausblenden, wohin jede Spalte bei fehlerlosem Spiel führt.</translation>
     </message>
     <message>
         <source>Show or hide the holes where a disc would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Felder zeigen oder ausblenden, in denen ein Stein vier in einer Reihe vollenden würde.</translation>
     </message>
     <message>
         <source>Mark the last disc played, or stop marking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den zuletzt gespielten Stein markieren oder die Markierung aufheben.</translation>
     </message>
     <message>
         <source>Mark every move that gave up a win or a draw, or stop marking them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden Zug markieren, der einen Sieg oder ein Unentschieden verspielt hat, oder die Markierungen aufheben.</translation>
     </message>
     <message>
         <source>Show this list of keys and marks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Liste der Tasten und Markierungen zeigen.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierungen</translation>
     </message>
     <message>
         <source>1 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bis 7</translation>
     </message>
     <message>
         <source>Drop a disc in that column, as a click on it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Stein in diese Spalte werfen, wie ein Klick auf sie.</translation>
     </message>
     <message>
         <source>Menu, Shift+F10, the right button</source>
-        <translation type="unfinished"></translation>
+        <translation>Menütaste, Shift+F10, rechte Maustaste</translation>
     </message>
     <message>
         <source>Open the menu with all of these.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Menü mit allen diesen Befehlen öffnen.</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Escape</translation>
     </message>
     <message>
         <source>Close this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster schließen.</translation>
     </message>
     <message>
         <source>Playing this column wins, with your third disc from now (+3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zug in diese Spalte gewinnt, mit Ihrem dritten Stein ab jetzt (+3).</translation>
     </message>
     <message>
         <source>Playing this column loses, after two of your discs (−2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zug in diese Spalte verliert, nach zwei Ihrer Steine (−2).</translation>
     </message>
     <message>
         <source>Playing this column leads to a draw (=).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zug in diese Spalte führt zu einem Unentschieden (=).</translation>
     </message>
     <message>
         <source>A win or a loss whose moves are still being counted (+ or −).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Sieg oder eine Niederlage, deren Züge noch gezählt werden (+ oder −).</translation>
     </message>
     <message>
         <source>The hint: the hole where the best move lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tipp: das Feld, in dem der beste Zug landet.</translation>
     </message>
     <message>
         <source>A threat: a red disc here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Drohung: Ein roter Stein hier würde vier in einer Reihe vollenden.</translation>
     </message>
     <message>
         <source>A threat: a blue disc here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Drohung: Ein blauer Stein hier würde vier in einer Reihe vollenden.</translation>
     </message>
     <message>
         <source>A disc of either colour here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Stein gleich welcher Farbe würde hier vier in einer Reihe vollenden.</translation>
     </message>
     <message>
         <source>The last disc played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der zuletzt gespielte Stein.</translation>
     </message>
     <message>
         <source>A disc of the winning line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Stein der Gewinnreihe.</translation>
     </message>
     <message>
         <source>A mistake: that move gave up a win or a draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Fehler: Dieser Zug hat einen Sieg oder ein Unentschieden verspielt.</translation>
     </message>
     <message>
         <source>Press F1 for every key and what each mark means</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit F1 alle Tasten und die Bedeutung jeder Markierung anzeigen</translation>
     </message>
     <message>
         <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves; F1 lists every key and mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tasten 1 bis 7 werfen einen Stein in die jeweilige Spalte; Ctrl+Z nimmt einen Zug zurück und Ctrl+Y spielt ihn wieder; H zeigt einen Tipp; A zeigt, wohin jede Spalte führt; T zeigt die Drohungen; Ctrl+C kopiert die Züge; F1 zeigt alle Tasten und Markierungen.</translation>
     </message>
     <message>
         <source>Last move, a mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Zug, ein Fehler</translation>
     </message>
     <message>
         <source>Last move</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Zug</translation>
     </message>
     <message>
         <source>Mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>That move gives up the win: column %1 kept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Zug verspielt den Sieg: Spalte %1 hätte ihn gehalten.</translation>
     </message>
     <message>
         <source>That move gives up the draw: column %1 kept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Zug verspielt das Unentschieden: Spalte %1 hätte es gehalten.</translation>
     </message>
     <message>
         <source>No threats</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Drohungen</translation>
     </message>
     <message>
         <source>Shown below the board when the threats are asked for and no hole completes four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erscheint unter dem Brett, wenn die Drohungen gezeigt werden sollen und kein Feld vier in einer Reihe vollendet.</translation>
     </message>
     <message>
         <source>No threats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Drohungen.</translation>
     </message>
 </context>
 <context>

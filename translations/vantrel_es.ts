@@ -291,167 +291,167 @@ cada marca del tablero.
     </message>
     <message>
         <source>Mark Last Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar última jugada</translation>
     </message>
     <message>
         <source>Mark Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar errores</translation>
     </message>
     <message>
         <source>Keys and Views</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas y vistas</translation>
     </message>
     <message>
         <source>Take back the last move; against the computer, with its reply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer la última jugada; contra el ordenador, también su respuesta.</translation>
     </message>
     <message>
         <source>Play again the last move taken back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer la última jugada deshecha.</translation>
     </message>
     <message>
         <source>Copy the moves to the clipboard as digits, to start from them again with --moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar las jugadas al portapapeles como cifras, para volver a partir de ellas con --moves.</translation>
     </message>
     <message>
         <source>Ring the hole where the best move for the player to move lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodear con un anillo la casilla donde cae la mejor jugada del jugador al que le toca.</translation>
     </message>
     <message>
         <source>Show or hide what each column leads to under perfect play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar adónde lleva cada columna con un juego perfecto.</translation>
     </message>
     <message>
         <source>Show or hide the holes where a disc would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar las casillas donde una ficha completaría cuatro.</translation>
     </message>
     <message>
         <source>Mark the last disc played, or stop marking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar la última ficha jugada, o dejar de marcarla.</translation>
     </message>
     <message>
         <source>Mark every move that gave up a win or a draw, or stop marking them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar cada jugada que dejó escapar una victoria o un empate, o dejar de marcarlas.</translation>
     </message>
     <message>
         <source>Show this list of keys and marks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar esta lista de teclas y marcas.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcas</translation>
     </message>
     <message>
         <source>1 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Del 1 al 7</translation>
     </message>
     <message>
         <source>Drop a disc in that column, as a click on it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soltar una ficha en esa columna, como al hacer clic en ella.</translation>
     </message>
     <message>
         <source>Menu, Shift+F10, the right button</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú, Shift+F10, el botón derecho</translation>
     </message>
     <message>
         <source>Open the menu with all of these.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el menú con todas estas opciones.</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Escape</translation>
     </message>
     <message>
         <source>Close this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar esta ventana.</translation>
     </message>
     <message>
         <source>Playing this column wins, with your third disc from now (+3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar en esta columna gana, con tu tercera ficha a partir de ahora (+3).</translation>
     </message>
     <message>
         <source>Playing this column loses, after two of your discs (−2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar en esta columna pierde, tras dos de tus fichas (−2).</translation>
     </message>
     <message>
         <source>Playing this column leads to a draw (=).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar en esta columna lleva al empate (=).</translation>
     </message>
     <message>
         <source>A win or a loss whose moves are still being counted (+ or −).</source>
-        <translation type="unfinished"></translation>
+        <translation>Una victoria o una derrota cuyas jugadas aún se están contando (+ o −).</translation>
     </message>
     <message>
         <source>The hint: the hole where the best move lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pista: la casilla donde cae la mejor jugada.</translation>
     </message>
     <message>
         <source>A threat: a red disc here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una amenaza: una ficha roja aquí completaría cuatro.</translation>
     </message>
     <message>
         <source>A threat: a blue disc here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una amenaza: una ficha azul aquí completaría cuatro.</translation>
     </message>
     <message>
         <source>A disc of either colour here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ficha de cualquier color aquí completaría cuatro.</translation>
     </message>
     <message>
         <source>The last disc played.</source>
-        <translation type="unfinished"></translation>
+        <translation>La última ficha jugada.</translation>
     </message>
     <message>
         <source>A disc of the winning line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ficha de la línea ganadora.</translation>
     </message>
     <message>
         <source>A mistake: that move gave up a win or a draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un error: esa jugada dejó escapar una victoria o un empate.</translation>
     </message>
     <message>
         <source>Press F1 for every key and what each mark means</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa F1 para ver todas las teclas y qué significa cada marca</translation>
     </message>
     <message>
         <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves; F1 lists every key and mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las teclas del 1 al 7 sueltan una ficha en esa columna; Ctrl+Z deshace una jugada y Ctrl+Y la rehace; H muestra una pista; A muestra adónde lleva cada columna; T muestra las amenazas; Ctrl+C copia las jugadas; F1 enumera todas las teclas y marcas.</translation>
     </message>
     <message>
         <source>Last move, a mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Última jugada, un error</translation>
     </message>
     <message>
         <source>Last move</source>
-        <translation type="unfinished"></translation>
+        <translation>Última jugada</translation>
     </message>
     <message>
         <source>Mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>That move gives up the win: column %1 kept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esa jugada deja escapar la victoria: la columna %1 la mantenía.</translation>
     </message>
     <message>
         <source>That move gives up the draw: column %1 kept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esa jugada deja escapar el empate: la columna %1 lo mantenía.</translation>
     </message>
     <message>
         <source>No threats</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin amenazas</translation>
     </message>
     <message>
         <source>Shown below the board when the threats are asked for and no hole completes four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se muestra bajo el tablero cuando se piden las amenazas y ninguna casilla completa cuatro.</translation>
     </message>
     <message>
         <source>No threats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin amenazas.</translation>
     </message>
 </context>
 <context>

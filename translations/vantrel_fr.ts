@@ -291,167 +291,167 @@ signifie chaque marque sur le plateau.
     </message>
     <message>
         <source>Mark Last Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer le dernier coup</translation>
     </message>
     <message>
         <source>Mark Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer les erreurs</translation>
     </message>
     <message>
         <source>Keys and Views</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches et affichages</translation>
     </message>
     <message>
         <source>Take back the last move; against the computer, with its reply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le dernier coup&#xa0;; contre l&apos;ordinateur, avec sa réponse.</translation>
     </message>
     <message>
         <source>Play again the last move taken back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer le dernier coup annulé.</translation>
     </message>
     <message>
         <source>Copy the moves to the clipboard as digits, to start from them again with --moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les coups dans le presse-papiers sous forme de chiffres, pour en repartir avec --moves.</translation>
     </message>
     <message>
         <source>Ring the hole where the best move for the player to move lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entourer d&apos;un anneau la case où tombe le meilleur coup du joueur au trait.</translation>
     </message>
     <message>
         <source>Show or hide what each column leads to under perfect play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer ou masquer où mène chaque colonne avec un jeu parfait.</translation>
     </message>
     <message>
         <source>Show or hide the holes where a disc would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer ou masquer les cases où un jeton compléterait un alignement de quatre.</translation>
     </message>
     <message>
         <source>Mark the last disc played, or stop marking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer le dernier jeton joué, ou cesser de le marquer.</translation>
     </message>
     <message>
         <source>Mark every move that gave up a win or a draw, or stop marking them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer chaque coup qui a laissé échapper une victoire ou un match nul, ou cesser de les marquer.</translation>
     </message>
     <message>
         <source>Show this list of keys and marks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette liste des touches et des marques.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Marques</translation>
     </message>
     <message>
         <source>1 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>1 à 7</translation>
     </message>
     <message>
         <source>Drop a disc in that column, as a click on it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire tomber un jeton dans cette colonne, comme un clic dessus.</translation>
     </message>
     <message>
         <source>Menu, Shift+F10, the right button</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu, Shift+F10, le bouton droit</translation>
     </message>
     <message>
         <source>Open the menu with all of these.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le menu qui les propose tous.</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Escape</translation>
     </message>
     <message>
         <source>Close this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer cette fenêtre.</translation>
     </message>
     <message>
         <source>Playing this column wins, with your third disc from now (+3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer dans cette colonne fait gagner, avec votre troisième jeton à partir de maintenant (+3).</translation>
     </message>
     <message>
         <source>Playing this column loses, after two of your discs (−2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer dans cette colonne fait perdre, après deux de vos jetons (−2).</translation>
     </message>
     <message>
         <source>Playing this column leads to a draw (=).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer dans cette colonne mène à un match nul (=).</translation>
     </message>
     <message>
         <source>A win or a loss whose moves are still being counted (+ or −).</source>
-        <translation type="unfinished"></translation>
+        <translation>Une victoire ou une défaite dont les coups sont encore en cours de décompte (+ ou −).</translation>
     </message>
     <message>
         <source>The hint: the hole where the best move lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indice&#xa0;: la case où tombe le meilleur coup.</translation>
     </message>
     <message>
         <source>A threat: a red disc here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une menace&#xa0;: un jeton rouge ici compléterait un alignement de quatre.</translation>
     </message>
     <message>
         <source>A threat: a blue disc here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une menace&#xa0;: un jeton bleu ici compléterait un alignement de quatre.</translation>
     </message>
     <message>
         <source>A disc of either colour here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeton de l&apos;une ou l&apos;autre couleur ici compléterait un alignement de quatre.</translation>
     </message>
     <message>
         <source>The last disc played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier jeton joué.</translation>
     </message>
     <message>
         <source>A disc of the winning line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeton de l&apos;alignement gagnant.</translation>
     </message>
     <message>
         <source>A mistake: that move gave up a win or a draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur&#xa0;: ce coup a laissé échapper une victoire ou un match nul.</translation>
     </message>
     <message>
         <source>Press F1 for every key and what each mark means</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur F1 pour voir toutes les touches et le sens de chaque marque</translation>
     </message>
     <message>
         <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves; F1 lists every key and mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches 1 à 7 font tomber un jeton dans la colonne correspondante&#xa0;; Ctrl+Z annule un coup et Ctrl+Y le rejoue&#xa0;; H affiche un indice&#xa0;; A montre où mène chaque colonne&#xa0;; T montre les menaces&#xa0;; Ctrl+C copie les coups&#xa0;; F1 liste toutes les touches et les marques.</translation>
     </message>
     <message>
         <source>Last move, a mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier coup, une erreur</translation>
     </message>
     <message>
         <source>Last move</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier coup</translation>
     </message>
     <message>
         <source>Mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>That move gives up the win: column %1 kept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce coup laisse échapper la victoire&#xa0;: la colonne %1 la conservait.</translation>
     </message>
     <message>
         <source>That move gives up the draw: column %1 kept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce coup laisse échapper le match nul&#xa0;: la colonne %1 le conservait.</translation>
     </message>
     <message>
         <source>No threats</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune menace</translation>
     </message>
     <message>
         <source>Shown below the board when the threats are asked for and no hole completes four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiché sous le plateau quand les menaces sont demandées et qu&apos;aucune case ne complète un alignement de quatre.</translation>
     </message>
     <message>
         <source>No threats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune menace.</translation>
     </message>
 </context>
 <context>

@@ -291,167 +291,167 @@ ogni segno sulla tavola.
     </message>
     <message>
         <source>Mark Last Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Segna ultima mossa</translation>
     </message>
     <message>
         <source>Mark Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Segna errori</translation>
     </message>
     <message>
         <source>Keys and Views</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti e viste</translation>
     </message>
     <message>
         <source>Take back the last move; against the computer, with its reply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultima mossa; contro il computer, insieme alla sua risposta.</translation>
     </message>
     <message>
         <source>Play again the last move taken back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rigioca l&apos;ultima mossa annullata.</translation>
     </message>
     <message>
         <source>Copy the moves to the clipboard as digits, to start from them again with --moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia le mosse negli appunti come cifre, per ripartire da esse con --moves.</translation>
     </message>
     <message>
         <source>Ring the hole where the best move for the player to move lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerchia la casella dove cade la mossa migliore per il giocatore di turno.</translation>
     </message>
     <message>
         <source>Show or hide what each column leads to under perfect play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nascondi dove porta ogni colonna con un gioco perfetto.</translation>
     </message>
     <message>
         <source>Show or hide the holes where a disc would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nascondi le caselle dove una pedina completerebbe quattro in fila.</translation>
     </message>
     <message>
         <source>Mark the last disc played, or stop marking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segna l&apos;ultima pedina giocata, o smetti di segnarla.</translation>
     </message>
     <message>
         <source>Mark every move that gave up a win or a draw, or stop marking them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segna ogni mossa che ha lasciato sfuggire una vittoria o un pareggio, o smetti di segnarle.</translation>
     </message>
     <message>
         <source>Show this list of keys and marks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra questo elenco di tasti e segni.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Segni</translation>
     </message>
     <message>
         <source>1 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Da 1 a 7</translation>
     </message>
     <message>
         <source>Drop a disc in that column, as a click on it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai cadere una pedina in quella colonna, come un clic su di essa.</translation>
     </message>
     <message>
         <source>Menu, Shift+F10, the right button</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu, Shift+F10, il pulsante destro</translation>
     </message>
     <message>
         <source>Open the menu with all of these.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il menu con tutti questi comandi.</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Escape</translation>
     </message>
     <message>
         <source>Close this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi questa finestra.</translation>
     </message>
     <message>
         <source>Playing this column wins, with your third disc from now (+3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocando in questa colonna vinci, con la tua terza pedina da ora (+3).</translation>
     </message>
     <message>
         <source>Playing this column loses, after two of your discs (−2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocando in questa colonna perdi, dopo due tue pedine (−2).</translation>
     </message>
     <message>
         <source>Playing this column leads to a draw (=).</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocando in questa colonna si arriva al pareggio (=).</translation>
     </message>
     <message>
         <source>A win or a loss whose moves are still being counted (+ or −).</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vittoria o una sconfitta di cui si stanno ancora contando le mosse (+ o −).</translation>
     </message>
     <message>
         <source>The hint: the hole where the best move lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il suggerimento: la casella dove cade la mossa migliore.</translation>
     </message>
     <message>
         <source>A threat: a red disc here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una minaccia: una pedina rossa qui completerebbe quattro in fila.</translation>
     </message>
     <message>
         <source>A threat: a blue disc here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una minaccia: una pedina blu qui completerebbe quattro in fila.</translation>
     </message>
     <message>
         <source>A disc of either colour here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pedina di qualunque colore qui completerebbe quattro in fila.</translation>
     </message>
     <message>
         <source>The last disc played.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ultima pedina giocata.</translation>
     </message>
     <message>
         <source>A disc of the winning line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pedina della fila vincente.</translation>
     </message>
     <message>
         <source>A mistake: that move gave up a win or a draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un errore: quella mossa ha lasciato sfuggire una vittoria o un pareggio.</translation>
     </message>
     <message>
         <source>Press F1 for every key and what each mark means</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi F1 per vedere tutti i tasti e il significato di ogni segno</translation>
     </message>
     <message>
         <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves; F1 lists every key and mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>I tasti da 1 a 7 fanno cadere una pedina nella colonna corrispondente; Ctrl+Z annulla una mossa e Ctrl+Y la rigioca; H mostra un suggerimento; A mostra dove porta ogni colonna; T mostra le minacce; Ctrl+C copia le mosse; F1 elenca tutti i tasti e i segni.</translation>
     </message>
     <message>
         <source>Last move, a mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima mossa, un errore</translation>
     </message>
     <message>
         <source>Last move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima mossa</translation>
     </message>
     <message>
         <source>Mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>That move gives up the win: column %1 kept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quella mossa lascia sfuggire la vittoria: la colonna %1 la manteneva.</translation>
     </message>
     <message>
         <source>That move gives up the draw: column %1 kept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quella mossa lascia sfuggire il pareggio: la colonna %1 lo manteneva.</translation>
     </message>
     <message>
         <source>No threats</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna minaccia</translation>
     </message>
     <message>
         <source>Shown below the board when the threats are asked for and no hole completes four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appare sotto la tavola quando si chiedono le minacce e nessuna casella completa quattro in fila.</translation>
     </message>
     <message>
         <source>No threats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna minaccia.</translation>
     </message>
 </context>
 <context>

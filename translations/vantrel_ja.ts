@@ -286,167 +286,167 @@ T で脅威を表示します。右ボタン、メニューキー、Shift+F10 �
     </message>
     <message>
         <source>Mark Last Move</source>
-        <translation type="unfinished"></translation>
+        <translation>最後の手に印を付ける</translation>
     </message>
     <message>
         <source>Mark Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>ミスに印を付ける</translation>
     </message>
     <message>
         <source>Keys and Views</source>
-        <translation type="unfinished"></translation>
+        <translation>キーと表示</translation>
     </message>
     <message>
         <source>Take back the last move; against the computer, with its reply.</source>
-        <translation type="unfinished"></translation>
+        <translation>最後の手を戻します。コンピューター対戦では、その応手も戻します。</translation>
     </message>
     <message>
         <source>Play again the last move taken back.</source>
-        <translation type="unfinished"></translation>
+        <translation>最後に戻した手をやり直します。</translation>
     </message>
     <message>
         <source>Copy the moves to the clipboard as digits, to start from them again with --moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>手順を数字でクリップボードにコピーします。--moves でそこから再開できます。</translation>
     </message>
     <message>
         <source>Ring the hole where the best move for the player to move lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>手番の側の最善手が入るマスを輪で囲みます。</translation>
     </message>
     <message>
         <source>Show or hide what each column leads to under perfect play.</source>
-        <translation type="unfinished"></translation>
+        <translation>双方がミスなく打ったときに各列が行き着く結果を、表示または非表示にします。</translation>
     </message>
     <message>
         <source>Show or hide the holes where a disc would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>コマが入ると4つ並ぶマスを、表示または非表示にします。</translation>
     </message>
     <message>
         <source>Mark the last disc played, or stop marking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>最後に落としたコマに印を付けるか、その印を消します。</translation>
     </message>
     <message>
         <source>Mark every move that gave up a win or a draw, or stop marking them.</source>
-        <translation type="unfinished"></translation>
+        <translation>勝ちか引き分けを逃した手すべてに印を付けるか、その印を消します。</translation>
     </message>
     <message>
         <source>Show this list of keys and marks.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーと印の一覧を表示します。</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>キー</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>印</translation>
     </message>
     <message>
         <source>1 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>1から7</translation>
     </message>
     <message>
         <source>Drop a disc in that column, as a click on it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>その列にコマを落とします。列をクリックするのと同じです。</translation>
     </message>
     <message>
         <source>Menu, Shift+F10, the right button</source>
-        <translation type="unfinished"></translation>
+        <translation>メニューキー、Shift+F10、右ボタン</translation>
     </message>
     <message>
         <source>Open the menu with all of these.</source>
-        <translation type="unfinished"></translation>
+        <translation>これらすべてを含むメニューを開きます。</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Escape</translation>
     </message>
     <message>
         <source>Close this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>このウィンドウを閉じます。</translation>
     </message>
     <message>
         <source>Playing this column wins, with your third disc from now (+3).</source>
-        <translation type="unfinished"></translation>
+        <translation>この列に落とすと、今から数えて3つ目の自分のコマで勝ちます (+3)。</translation>
     </message>
     <message>
         <source>Playing this column loses, after two of your discs (−2).</source>
-        <translation type="unfinished"></translation>
+        <translation>この列に落とすと、自分のコマを2つ落とした後に負けます (−2)。</translation>
     </message>
     <message>
         <source>Playing this column leads to a draw (=).</source>
-        <translation type="unfinished"></translation>
+        <translation>この列に落とすと引き分けになります (=)。</translation>
     </message>
     <message>
         <source>A win or a loss whose moves are still being counted (+ or −).</source>
-        <translation type="unfinished"></translation>
+        <translation>勝ち負けは決まっていて、手数をまだ数えている結果です (+ または −)。</translation>
     </message>
     <message>
         <source>The hint: the hole where the best move lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒント: 最善手が入るマス。</translation>
     </message>
     <message>
         <source>A threat: a red disc here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>脅威: ここに赤のコマが入ると4つ並びます。</translation>
     </message>
     <message>
         <source>A threat: a blue disc here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>脅威: ここに青のコマが入ると4つ並びます。</translation>
     </message>
     <message>
         <source>A disc of either colour here would complete four.</source>
-        <translation type="unfinished"></translation>
+        <translation>ここにどちらの色のコマが入っても4つ並びます。</translation>
     </message>
     <message>
         <source>The last disc played.</source>
-        <translation type="unfinished"></translation>
+        <translation>最後に落としたコマ。</translation>
     </message>
     <message>
         <source>A disc of the winning line.</source>
-        <translation type="unfinished"></translation>
+        <translation>勝ちの4つ並びのコマ。</translation>
     </message>
     <message>
         <source>A mistake: that move gave up a win or a draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>ミス: その手で勝ちか引き分けを逃しました。</translation>
     </message>
     <message>
         <source>Press F1 for every key and what each mark means</source>
-        <translation type="unfinished"></translation>
+        <translation>F1 ですべてのキーと各印の意味を表示</translation>
     </message>
     <message>
         <source>Keys 1 to 7 drop a disc in that column; Ctrl+Z takes a move back and Ctrl+Y plays it again; H shows a hint; A shows what each column leads to; T shows the threats; Ctrl+C copies the moves; F1 lists every key and mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>1から7のキーでその列にコマを落とします。Ctrl+Z で1手戻し、Ctrl+Y でやり直します。H でヒントを表示します。A で各列の行き着く結果を表示します。T で脅威を表示します。Ctrl+C で手順をコピーします。F1 ですべてのキーと印を一覧表示します。</translation>
     </message>
     <message>
         <source>Last move, a mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>最後の手、ミス</translation>
     </message>
     <message>
         <source>Last move</source>
-        <translation type="unfinished"></translation>
+        <translation>最後の手</translation>
     </message>
     <message>
         <source>Mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>ミス</translation>
     </message>
     <message>
         <source>That move gives up the win: column %1 kept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>その手で勝ちを逃します。%1列目なら勝ちを保てました。</translation>
     </message>
     <message>
         <source>That move gives up the draw: column %1 kept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>その手で引き分けを逃します。%1列目なら引き分けを保てました。</translation>
     </message>
     <message>
         <source>No threats</source>
-        <translation type="unfinished"></translation>
+        <translation>脅威なし</translation>
     </message>
     <message>
         <source>Shown below the board when the threats are asked for and no hole completes four.</source>
-        <translation type="unfinished"></translation>
+        <translation>脅威の表示中、4つ並ぶマスが1つもないときに盤の下に表示されます。</translation>
     </message>
     <message>
         <source>No threats.</source>
-        <translation type="unfinished"></translation>
+        <translation>脅威はありません。</translation>
     </message>
 </context>
 <context>

@@ -144,11 +144,11 @@ void TestTranslations::everyLanguageFitsItsPlaces_data()
         QTest::newRow(name) << QLocale(name);
 }
 
-// With the default names, every text shows whole in its place: nothing is
-// shortened, not even where a Japanese font's tall lines would leave room
-// for one line only, Quit keeps its margin, and under a right-to-left language the
-// prompt's buttons show their text without the icons that Qt draws it
-// against.
+// With the default names, every text shows whole in its place, No threats
+// under the board too: nothing is shortened, not even where a Japanese
+// font's tall lines would leave room for one line only, Quit keeps its
+// margin, and under a right-to-left language the prompt's buttons show
+// their text without the icons that Qt draws it against.
 void TestTranslations::everyLanguageFitsItsPlaces()
 {
     QFETCH(QLocale, locale);
@@ -163,6 +163,7 @@ void TestTranslations::everyLanguageFitsItsPlaces()
     };
     QVERIFY(shownWhole(game.window().findChild<QWidget*>("lblplayer1")));
     QVERIFY(shownWhole(game.window().findChild<QWidget*>("lblplayer2")));
+    QVERIFY(shownWhole(game.window().findChild<QWidget*>("lblnothreats")));
     game.play({ 1, 2, 1, 2, 1, 2, 1 });
     QVERIFY(shownWhole(game.gameover()->findChild<QWidget*>("lblwinner")));
     const auto* quit = game.gameover()->findChild<QPushButton*>("cmdquit");
