@@ -32,6 +32,8 @@ public:
     static QString menuKeysDo() { return tr("Open the menu with all of these."); }
     static QString escape() { return tr("Escape"); }
     static QString escapeDoes() { return tr("Close this window."); }
+    // A menu item's name, then what it does.
+    static QString named(const QString& name, const QString& does) { return tr("%1: %2").arg(name, does); }
     static QString win() { return tr("Playing this column wins, with your third disc from now (+3)."); }
     static QString loss() { return tr("Playing this column loses, after two of your discs (−2)."); }
     static QString draw() { return tr("Playing this column leads to a draw (=)."); }
@@ -109,7 +111,7 @@ QString KeysWindow::keysTable(const QList<QAction*>& actions)
         for (const QKeySequence& key : action->shortcuts())
             keys << key.toString(QKeySequence::NativeText);
         rows += row(cell(keys.join(QStringLiteral(", "))),
-                    cell(action->text().remove(u'&') + QStringLiteral(": ") + action->whatsThis()));
+                    cell(HelpText::named(action->text().remove(u'&'), action->whatsThis())));
     }
     rows += row(cell(HelpText::menuKeys()), cell(HelpText::menuKeysDo()));
     rows += row(cell(HelpText::escape()), cell(HelpText::escapeDoes()));

@@ -453,6 +453,10 @@ und was jede Markierung auf dem Brett bedeutet.
         <source>No threats.</source>
         <translation>Keine Drohungen.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

@@ -453,6 +453,10 @@ cada marca del tablero.
         <source>No threats.</source>
         <translation>Sin amenazas.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

@@ -453,6 +453,10 @@ signifie chaque marque sur le plateau.
         <source>No threats.</source>
         <translation>Aucune menace.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

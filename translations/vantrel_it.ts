@@ -453,6 +453,10 @@ ogni segno sulla tavola.
         <source>No threats.</source>
         <translation>Nessuna minaccia.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

@@ -448,6 +448,10 @@ T で脅威を表示します。右ボタン、メニューキー、Shift+F10 �
         <source>No threats.</source>
         <translation>脅威はありません。</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

@@ -453,6 +453,10 @@ markering op het bord betekent.
         <source>No threats.</source>
         <translation>Geen dreigingen.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

@@ -458,6 +458,10 @@ i znaczenie każdego oznaczenia na planszy.
         <source>No threats.</source>
         <translation>Brak groźb.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

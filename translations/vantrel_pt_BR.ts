@@ -453,6 +453,10 @@ tabuleiro.
         <source>No threats.</source>
         <translation>Sem ameaças.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

@@ -458,6 +458,10 @@ Shift+F10 вызывают меню со всеми этими командам�
         <source>No threats.</source>
         <translation>Угроз нет.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>

@@ -447,6 +447,10 @@ A 显示每一列的结局；T 显示威胁。鼠标右键、菜单键或 Shift+
         <source>No threats.</source>
         <translation>无威胁。</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>Gameover</name>
