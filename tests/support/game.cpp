@@ -58,9 +58,12 @@ void Game::start(int firstPlayer, runtime::InputPrompt* prompt, std::optional<en
 void Game::settle()
 {
     const auto working = [this] { return m_window->isThinking() || (m_computer && m_computer->isThinking()); };
-    QTRY_VERIFY_WITH_TIMEOUT(!working(), 20000);
-    // Each answer was posted before its search ended.
-    QCoreApplication::sendPostedEvents();
+    // Each answer was posted before its search ended; an answer may ask the
+    // engine again (the mistakes are judged one move after another).
+    do {
+        QTRY_VERIFY_WITH_TIMEOUT(!working(), 20000);
+        QCoreApplication::sendPostedEvents();
+    } while (working());
 }
 
 void Game::clickAt(QPoint point)
