@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The answers the engine has finished: every open column's exact score in
+// a position, kept so that a question asked again, or worked out ahead
+// before it was asked, is answered at once. One slot of two words per
+// position, in a block of fixed size:
+//
+//  key     Position::canonicalKey(), whole: a position and its mirror image
+//          share a slot, its scores seen from the side with the smaller key.
+//          A slot never filled holds EmptyKey, which no position has.
+//  scores  six bits a column, column 0 lowest, each the column's score
+//          plus 32, or 0 for a full column:
+//
+//   63      42 41   36 35   30 29   24 23   18 17   12 11    6 5     0
+//  +----------+-------+-------+-------+-------+-------+-------+-------+
+//  |    0     |  c 6  |  c 5  |  c 4  |  c 3  |  c 2  |  c 1  |  c 0  |
+//  +----------+-------+-------+-------+-------+-------+-------+-------+
+//
+// A position goes in one slot, picked by its key (Fibonacci hashing), and
+// takes the place of whatever was there: the positions of the last few
+// moves are the ones asked about again. A game asks about a thousand
+// positions at most, thinking ahead included, against 32,768 slots.
+//
+// Threads share it under a lock: it is read and written a few times a
+// question, never inside a search, so the lock costs nothing that shows.
+
+#include "engine/position.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace engine {
+
+// Each column's exact score for the side to move (what it scores by playing
+// it), nothing for a full column.
+using ColumnScores = std::array<std::optional<int>, Width>;
+
+class ScoreCache {
+public:
+    static constexpr int SlotBits = 15;
+    static constexpr std::size_t Slots = std::size_t{1} << SlotBits;
+
+    ScoreCache();
+
+    // The scores of a position, seen from it, when the cache holds them.
+    std::optional<ColumnScores> find(const Position& position) const;
+    // Keeps the scores of a position where the game is not over; `scores`
+    // must hold every open column's and nothing else.
+    void store(const Position& position, const ColumnScores& scores);
+    void clear();
+
+    static constexpr std::size_t bytes() { return Slots * sizeof(Slot); }
+
+private:
+    static constexpr int ScoreBits = 6, ScoreBias = 32;
+    static_assert(Width * ScoreBits <= 64, "every column's score fits a word");
+    static_assert(Cells / 2 < ScoreBias && 2 * ScoreBias <= 1 << ScoreBits,
+                  "every score (-18 to 18) fits, stored plus 32, and 0 stays free for a full column");
+    static constexpr std::uint64_t EmptyKey = ~std::uint64_t{0};
+    static constexpr std::uint64_t field(int bits) { return (std::uint64_t{1} << bits) - 1; }
+
+    struct Slot {
+        std::uint64_t key = EmptyKey;
+        std::uint64_t scores = 0;
+    };
+    static_assert(sizeof(Slot) == 16);
+
+    static std::size_t slotOf(std::uint64_t key) { return (key * 0x9E3779B97F4A7C15u) >> (64 - SlotBits); }
+
+    mutable std::mutex m_mutex;
+    std::vector<Slot> m_slots; // Slots of them, under m_mutex
+};
+
+// The cache stays small beside the table.
+static_assert(ScoreCache::bytes() <= std::size_t{2} << 20, "at most 2 MiB");
+
+} // namespace engine
