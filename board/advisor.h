@@ -6,6 +6,7 @@
 #include "board/layout.h"
 #include "board/outcomesview.h"
 #include "board/threatsview.h"
+#include "thinker/foresight.h"
 #include "thinker/thinker.h"
 
 #include <QObject>
@@ -15,7 +16,9 @@
 // player's request. Hints and outcomes are for a person with a move to
 // make. While the outcomes are shown, a hint is the best column they show,
 // so that the board never gives two answers to one question; otherwise a
-// thinker of the hint's own looks for it.
+// thinker of the hint's own looks for it. Once a game has shown a
+// position's scores, the board thinks ahead while a person is to move, so
+// that the next ones show at once.
 class Advisor : public QObject {
     Q_OBJECT
 
@@ -36,12 +39,21 @@ public:
     void showThreats(bool shown) { m_threats.setOn(shown); }
     // Whether the engine is at work for the board: a hint, or outcomes.
     bool isThinking() const { return !m_hintThinker.isIdle() || m_outcomes.isWorking(); }
+    // From now on in this game, the scores of the positions a person may
+    // reach next are worked out ahead whenever a person is to move and
+    // every answer they asked for is shown (see Foresight). A hint or the
+    // outcomes ask for it; so may anything else that needs a position's
+    // scores (Thinker::knownScores).
+    void wantScores();
+    // Whether thinking ahead still has a thread at work.
+    bool isThinkingAhead() const { return !m_foresight.isIdle(); }
 
 signals:
     void hinted(int column);
 
 private:
     void seekHint();
+    void thinkAheadWhenAnswered();
 
     const game::BoardState& m_state;
     const game::Holes& m_holes;
@@ -49,4 +61,7 @@ private:
     HintMarker m_hintMarker;
     OutcomesView m_outcomes;
     ThreatsView m_threats;
+    Foresight m_foresight;
+    bool m_scoresWanted = false;
+    bool m_hintAwaited = false; // asked for and not yet shown
 };

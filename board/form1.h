@@ -76,6 +76,9 @@ public:
     void clickColumn(int c);
     // Whether the engine is at work for the board: a hint, or outcomes.
     bool isThinking() const { return advisor.isThinking(); }
+    // Whether the engine still thinks ahead for the board, at the lowest
+    // priority (see Advisor::wantScores).
+    bool isThinkingAhead() const { return advisor.isThinkingAhead(); }
 
 signals:
     // The player to move changed, after a move or a take-back, or was first

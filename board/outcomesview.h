@@ -43,6 +43,13 @@ public:
     // off or on) forgets it, uncalled.
     void whenBestKnown(std::function<void(int column)> found);
     bool isAwaitingBest() const { return static_cast<bool>(m_best); }
+    // Whether what it shows is all there: every column's count, or nothing
+    // to show.
+    bool isComplete() const;
+
+signals:
+    // Every column's count is shown now.
+    void completed();
 
 private:
     void refresh();
