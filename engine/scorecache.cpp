@@ -2,6 +2,8 @@
 #include "engine/scorecache.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 
 namespace engine {
 
@@ -16,8 +18,15 @@ bool keptMirrored(const Position& position)
 } // namespace
 
 ScoreCache::ScoreCache()
-    : m_slots(Slots)
+    : m_slots(static_cast<Slot*>(std::calloc(Slots, sizeof(Slot))))
 {
+    if (!m_slots)
+        throw std::bad_alloc();
+}
+
+void ScoreCache::Release::operator()(Slot* slots) const
+{
+    std::free(slots);
 }
 
 std::optional<ColumnScores> ScoreCache::find(const Position& position) const
@@ -28,7 +37,7 @@ std::optional<ColumnScores> ScoreCache::find(const Position& position) const
         const std::lock_guard lock(m_mutex);
         slot = m_slots[slotOf(key)];
     }
-    if (slot.key != key)
+    if (slot.key != key || slot.scores == 0)
         return std::nullopt;
     const bool mirrored = keptMirrored(position);
     ColumnScores scores;
@@ -58,7 +67,7 @@ void ScoreCache::store(const Position& position, const ColumnScores& scores)
 void ScoreCache::clear()
 {
     const std::lock_guard lock(m_mutex);
-    std::fill(m_slots.begin(), m_slots.end(), Slot{});
+    std::fill_n(m_slots.get(), Slots, Slot{});
 }
 
 } // namespace engine

@@ -8,9 +8,9 @@
 //
 //  key     Position::canonicalKey(), whole: a position and its mirror image
 //          share a slot, its scores seen from the side with the smaller key.
-//          A slot never filled holds EmptyKey, which no position has.
 //  scores  six bits a column, column 0 lowest, each the column's score
-//          plus 32, or 0 for a full column:
+//          plus 32, or 0 for a full column; all 0 in a slot never filled,
+//          since a position where the game goes on has an open column:
 //
 //   63      42 41   36 35   30 29   24 23   18 17   12 11    6 5     0
 //  +----------+-------+-------+-------+-------+-------+-------+-------+
@@ -19,8 +19,10 @@
 //
 // A position goes in one slot, picked by its key (Fibonacci hashing), and
 // takes the place of whatever was there: the positions of the last few
-// moves are the ones asked about again. A game asks about a thousand
-// positions at most, thinking ahead included, against 32,768 slots.
+// moves, a few dozen, are the ones asked about again, and a whole game
+// asks about a thousand at most, thinking ahead included, against 16,384
+// slots. The block starts as the system's zeroed pages, so that only the
+// slots filled take memory.
 //
 // Threads share it under a lock: it is read and written a few times a
 // question, never inside a search, so the lock costs nothing that shows.
@@ -30,9 +32,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <optional>
-#include <vector>
 
 namespace engine {
 
@@ -42,7 +44,7 @@ using ColumnScores = std::array<std::optional<int>, Width>;
 
 class ScoreCache {
 public:
-    static constexpr int SlotBits = 15;
+    static constexpr int SlotBits = 14;
     static constexpr std::size_t Slots = std::size_t{1} << SlotBits;
 
     ScoreCache();
@@ -61,19 +63,21 @@ private:
     static_assert(Width * ScoreBits <= 64, "every column's score fits a word");
     static_assert(Cells / 2 < ScoreBias && 2 * ScoreBias <= 1 << ScoreBits,
                   "every score (-18 to 18) fits, stored plus 32, and 0 stays free for a full column");
-    static constexpr std::uint64_t EmptyKey = ~std::uint64_t{0};
     static constexpr std::uint64_t field(int bits) { return (std::uint64_t{1} << bits) - 1; }
 
     struct Slot {
-        std::uint64_t key = EmptyKey;
-        std::uint64_t scores = 0;
+        std::uint64_t key;
+        std::uint64_t scores;
     };
     static_assert(sizeof(Slot) == 16);
 
     static std::size_t slotOf(std::uint64_t key) { return (key * 0x9E3779B97F4A7C15u) >> (64 - SlotBits); }
 
+    struct Release {
+        void operator()(Slot* slots) const;
+    };
     mutable std::mutex m_mutex;
-    std::vector<Slot> m_slots; // Slots of them, under m_mutex
+    std::unique_ptr<Slot[], Release> m_slots; // Slots of them, under m_mutex
 };
 
 // The cache stays small beside the table.

@@ -106,6 +106,7 @@ void TestAhead::theCacheKeepsAPositionAndItsMirrorImage_data()
     QTest::newRow("its mirror image") << "7766554";
     QTest::newRow("a full column") << "111111223";
     QTest::newRow("symmetric") << "4444";
+    QTest::newRow("the empty board, key 0") << "";
 }
 
 void TestAhead::theCacheKeepsAPositionAndItsMirrorImage()
