@@ -63,6 +63,8 @@ struct Measure {
     const char* name;
     double p95Target, maxTarget; // seconds
     Times cold, warm;
+    double slowestCold = 0;      // seconds
+    std::string slowestMoves;    // the position of the slowest cold answer, as moves
 };
 
 // What an answer should take once the game has thought ahead at a
@@ -132,10 +134,10 @@ public:
             engine->setThreads(settings.threads);
         }
         if (m_outcomes)
-            measures = { { "every column's sign", 0.050, 0.5, {}, {} },
-                         { "every column's count", 0.250, 1.0, {}, {} } };
+            measures = { { "every column's sign", 0.050, 0.5, {}, {}, 0, {} },
+                         { "every column's count", 0.250, 1.0, {}, {}, 0, {} } };
         else
-            measures = { { "perfect play's answer", 0.030, 0.5, {}, {} } };
+            measures = { { "perfect play's answer", 0.030, 0.5, {}, {}, 0, {} } };
     }
 
     void newGame()
@@ -144,8 +146,9 @@ public:
         m_warm.clearTable();
     }
 
-    // Times the position's answer; at a pace, then thinks ahead until the move.
-    void time(const Position& p)
+    // Times the position these moves reach; at a pace, then thinks ahead
+    // until the move.
+    void time(const Position& p, const std::string& moves)
     {
         if (p.moves() >= m_fromDiscs) {
             if (m_pace.count() > 0)
@@ -154,6 +157,11 @@ public:
             m_ahead.join();
             m_cold.clearTable();
             record(&Measure::cold, m_cold, p);
+            for (Measure& m : measures)
+                if (m.cold[p.moves()].back() > m.slowestCold) {
+                    m.slowestCold = m.cold[p.moves()].back();
+                    m.slowestMoves = moves;
+                }
         }
         if (m_pace.count() > 0) {
             ++thoughtAhead;
@@ -212,14 +220,16 @@ void playGame(Timer& timer, Random& random, bool personFirst, Other other, Timed
 {
     timer.newGame();
     Position p;
+    std::string moves;
     for (int turn = 0; !p.isFull(); ++turn) {
         const bool person = (turn % 2 == 0) == personFirst;
         if (timed(person))
-            timer.time(p);
+            timer.time(p, moves);
         const int column = person ? personMove(p, random) : other(p);
         if (p.isWinningMove(column))
             return;
         p.play(column);
+        moves += static_cast<char>('1' + column);
     }
 }
 
@@ -267,8 +277,9 @@ bool report(const std::string& title, const Timer& timer, bool paced)
             printRow(std::to_string(discs).c_str(), summarise(values), summarise(m.warm.at(discs)));
         const Summary cold = summarise(all(m.cold)), warm = summarise(all(m.warm));
         printRow("all", cold, warm);
-        std::printf("  answers of a second or more: cold %zu, %s %zu\n", cold.overOneSecond, paced ? "paced" : "warm",
-                    warm.overOneSecond);
+        std::printf("  answers of a second or more: cold %zu, %s %zu; the slowest cold, %.0f ms, after \"%s\"\n",
+                    cold.overOneSecond, paced ? "paced" : "warm", warm.overOneSecond, 1000 * m.slowestCold,
+                    m.slowestMoves.c_str());
         const Summary& judged = paced ? warm : cold;
         met &= judged.p95 < p95Target && judged.max < maxTarget;
     }
@@ -338,7 +349,7 @@ int latency(const LatencySettings& settings)
         LatencySettings unpaced = settings;
         unpaced.paceMs = 0;
         Timer named(unpaced, engine::Engine::Opponent::person);
-        named.time(Position(moves));
+        named.time(Position(moves), moves);
         const Times& cold = named.measures.back().cold;
         if (!cold.empty())
             std::printf("  \"%s\" %.3f", moves, 1000 * cold.begin()->second.front());

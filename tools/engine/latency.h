@@ -11,7 +11,8 @@ namespace tool {
 // emptied before each position, and warm, with it kept through the game.
 // Prints first the benchmark's time on this machine, by which other
 // machines' figures scale, then the figures by the number of discs, the
-// whole run's, and a few named openings. With --outcomes yes, what is
+// whole run's, the position of the slowest cold answer, and a few named
+// openings. With --outcomes yes, what is
 // timed is the outcomes view's work: the time until every column's sign is
 // known, and until every count is. With --pace MS, the engine kept
 // through the game thinks ahead after each answer, as the game does while
