@@ -84,8 +84,10 @@ public:
     //   level (the weaker ones reply at random; hard's is known once the
     //   scores are, and it is the reply that a position's outcome turns on);
     // - one move further along the likeliest line: in every position that
-    //   an answer to the person's best column leads to (all the computer's
-    //   replies there, against it).
+    //   an answer to the person's best column leads to;
+    // - against the computer, in every position any of its replies leads
+    //   to, whatever the person's column, the most promising first: the
+    //   weaker levels reply at random.
     // Then it stops. Every search in it runs at the lowest scheduling
     // priority (lowerThisThreadForGood), the calling thread's included: call
     // it on a thread of its own. True when the list was done, false when

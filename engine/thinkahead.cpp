@@ -70,6 +70,14 @@ public:
         return scores;
     }
 
+    // The answers to a move, the most promising first; none when stopped
+    // (the position's scores are known by then, so this takes no search).
+    std::vector<Move> answersTo(const Move& move)
+    {
+        const std::optional<ColumnScores> there = scoresOf(move.next);
+        return there ? movesBestFirst(move.next, *there) : std::vector<Move>{};
+    }
+
     // The scores of every position the moves lead to, in their order; false
     // when stopped.
     bool scoreEach(const std::vector<Move>& moves)
@@ -106,10 +114,15 @@ bool Engine::thinkAhead(const Position& shown, Opponent opponent, const std::ato
     const auto likeliest = std::find_if(moves.begin(), moves.end(), [&](const Move& m) {
         return m.column == preferredChoice(shown, *now);
     });
-    if (likeliest == moves.end())
-        return true;
-    const std::optional<ColumnScores> there = ahead.scoresOf(likeliest->next);
-    return there && ahead.scoreEach(movesBestFirst(likeliest->next, *there));
+    if (likeliest != moves.end() && !ahead.scoreEach(ahead.answersTo(*likeliest)))
+        return false;
+    // The weaker levels reply at random: each of their replies leads to a
+    // position the person may ask about next.
+    if (opponent == Opponent::computer)
+        for (const Move& move : moves)
+            if (!ahead.scoreEach(ahead.answersTo(move)))
+                return false;
+    return true;
 }
 
 } // namespace engine

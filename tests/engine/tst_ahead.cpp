@@ -177,9 +177,9 @@ void TestAhead::cachedAnswersEqualColdSearches()
     }
 }
 
-// The list: the position shown, every position a column leads to (and
-// against the computer, hard's reply there), and every answer to the best
-// column; then it stops, and asked again, finds nothing left to do.
+// The list: the position shown, every position a column leads to, and
+// every answer to the best column, or against the computer to any column;
+// then it stops, and asked again, finds nothing left to do.
 void TestAhead::thinkingAheadDoesItsListAndNoMore()
 {
     for (const bool againstComputer : { false, true }) {
@@ -197,10 +197,14 @@ void TestAhead::thinkingAheadDoesItsListAndNoMore()
                 continue;
             const std::optional<ColumnScores> next = engine.knownScores(after.next);
             QVERIFY(next);
-            const int hardsReply = engine::preferredChoice(after.next, *next);
-            const engine::AfterColumn reply = engine::afterColumn(after.next, hardsReply);
-            if (!reply.settled && (againstComputer || column == engine::preferredChoice(shown, now)))
-                QVERIFY(engine.knownScores(reply.next));
+            if (!againstComputer && column != engine::preferredChoice(shown, now))
+                continue;
+            for (int answer = 0; answer < engine::Width; ++answer) {
+                if (!after.next.canPlay(answer))
+                    continue;
+                const engine::AfterColumn reply = engine::afterColumn(after.next, answer);
+                QVERIFY(reply.settled || engine.knownScores(reply.next));
+            }
         }
         const std::uint64_t nodes = engine.nodes();
         QVERIFY(thinkAheadOnItsThread(engine, shown, opponent, neverStop));
