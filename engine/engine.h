@@ -88,10 +88,10 @@ public:
     // - against the computer, in every position any of its replies leads
     //   to, whatever the person's column, the most promising first: the
     //   weaker levels reply at random.
-    // Then it stops. Every search in it runs at the lowest scheduling
-    // priority (lowerThisThreadForGood), the calling thread's included: call
-    // it on a thread of its own. True when the list was done, false when
-    // the stop flag ended it first.
+    // Then it stops. Its threads, this call's own, run at the lowest
+    // scheduling priority (lowerThisThreadForGood); the caller waits for
+    // them at its own. True when the list was done, false when the stop
+    // flag ended it first.
     bool thinkAhead(const Position& shown, Opponent opponent, const std::atomic<bool>& stop);
 
     // Forgets what the table has learnt, and every answer kept.
@@ -109,6 +109,7 @@ private:
     enum class Priority { asAsked, idle };
     bool scoreColumns(const Position& position, const std::atomic<bool>& stop, const ColumnReport& report,
                       Priority priority);
+    bool workThroughAheadList(const Position& shown, Opponent opponent, const std::atomic<bool>& stop);
 
     TranspositionTable m_table;
     ScoreCache m_cache;

@@ -34,7 +34,9 @@ std::optional<ColumnScores> ScoreCache::find(const Position& position) const
     const std::uint64_t key = position.canonicalKey();
     Slot slot;
     {
-        const std::lock_guard lock(m_mutex);
+        const std::unique_lock lock(m_mutex, std::try_to_lock);
+        if (!lock.owns_lock())
+            return std::nullopt;
         slot = m_slots[slotOf(key)];
     }
     if (slot.key != key || slot.scores == 0)
@@ -60,8 +62,9 @@ void ScoreCache::store(const Position& position, const ColumnScores& scores)
                       << ((mirrored ? mirroredColumn(column) : column) * ScoreBits);
     }
     const std::uint64_t key = position.canonicalKey();
-    const std::lock_guard lock(m_mutex);
-    m_slots[slotOf(key)] = { key, packed };
+    const std::unique_lock lock(m_mutex, std::try_to_lock);
+    if (lock.owns_lock())
+        m_slots[slotOf(key)] = { key, packed };
 }
 
 void ScoreCache::clear()

@@ -24,8 +24,11 @@
 // slots. The block starts as the system's zeroed pages, so that only the
 // slots filled take memory.
 //
-// Threads share it under a lock: it is read and written a few times a
-// question, never inside a search, so the lock costs nothing that shows.
+// Threads share it under a lock, which nobody waits for: thinking ahead's
+// threads, at the lowest priority, may be held off the processor while
+// they hold it, and a question must not wait for them. A find that would
+// wait misses, and a store that would wait is skipped: that costs a search
+// at most, and happens only in the instant another thread is inside.
 
 #include "engine/position.h"
 
@@ -49,11 +52,14 @@ public:
 
     ScoreCache();
 
-    // The scores of a position, seen from it, when the cache holds them.
+    // The scores of a position, seen from it, when the cache holds them
+    // (and no other thread is inside).
     std::optional<ColumnScores> find(const Position& position) const;
-    // Keeps the scores of a position where the game is not over; `scores`
-    // must hold every open column's and nothing else.
+    // Keeps the scores of a position where the game is not over, unless
+    // another thread is inside; `scores` must hold every open column's and
+    // nothing else.
     void store(const Position& position, const ColumnScores& scores);
+    // Only while no other thread uses the cache.
     void clear();
 
     static constexpr std::size_t bytes() { return Slots * sizeof(Slot); }

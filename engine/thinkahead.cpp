@@ -6,6 +6,7 @@
 #include "engine/priority.h"
 
 #include <algorithm>
+#include <thread>
 #include <vector>
 
 namespace engine {
@@ -90,9 +91,21 @@ private:
     const std::atomic<bool>& m_stop;
 };
 
+// The list runs on a thread of its own, lowered for good and ending with
+// it: the caller keeps its priority, and with it, whatever lock it takes
+// afterwards is never held by a thread the system keeps waiting.
 bool Engine::thinkAhead(const Position& shown, Opponent opponent, const std::atomic<bool>& stop)
 {
-    lowerThisThreadForGood();
+    bool done = false;
+    std::thread([&] {
+        lowerThisThreadForGood();
+        done = workThroughAheadList(shown, opponent, stop);
+    }).join();
+    return done;
+}
+
+bool Engine::workThroughAheadList(const Position& shown, Opponent opponent, const std::atomic<bool>& stop)
+{
     if (shown.isWon() || shown.isFull())
         return true;
     Ahead ahead(*this, stop);

@@ -37,16 +37,6 @@ ColumnScores coldScores(const Position& p)
     return *search.moveScores(p);
 }
 
-// Thinking ahead lowers its thread's priority for good: it runs on a
-// thread of its own, as the program runs it.
-bool thinkAheadOnItsThread(Engine& engine, const Position& p, Engine::Opponent opponent,
-                           const std::atomic<bool>& stop)
-{
-    bool done = false;
-    std::thread([&] { done = engine.thinkAhead(p, opponent, stop); }).join();
-    return done;
-}
-
 // The positions one and two moves on, where the game goes on.
 std::vector<Position> positionsAround(const Position& p)
 {
@@ -155,7 +145,7 @@ void TestAhead::cachedAnswersEqualColdSearches()
         const Position shown(b.moves);
         Engine engine(4);
         engine.setThreads(2);
-        QVERIFY(thinkAheadOnItsThread(engine, shown, opponent, neverStop));
+        QVERIFY(engine.thinkAhead(shown, opponent, neverStop));
         int cached = 0;
         for (const Position& p : positionsAround(shown)) {
             const std::optional<ColumnScores> kept = engine.knownScores(p);
@@ -187,7 +177,7 @@ void TestAhead::thinkingAheadDoesItsListAndNoMore()
         Engine engine(8);
         engine.setThreads(2);
         const auto opponent = againstComputer ? Engine::Opponent::computer : Engine::Opponent::person;
-        QVERIFY(thinkAheadOnItsThread(engine, shown, opponent, neverStop));
+        QVERIFY(engine.thinkAhead(shown, opponent, neverStop));
         const ColumnScores now = *engine.knownScores(shown);
         for (int column = 0; column < engine::Width; ++column) {
             if (!shown.canPlay(column))
@@ -207,7 +197,7 @@ void TestAhead::thinkingAheadDoesItsListAndNoMore()
             }
         }
         const std::uint64_t nodes = engine.nodes();
-        QVERIFY(thinkAheadOnItsThread(engine, shown, opponent, neverStop));
+        QVERIFY(engine.thinkAhead(shown, opponent, neverStop));
         QCOMPARE(engine.nodes(), nodes);
     }
 }
