@@ -133,18 +133,21 @@ void TestAhead::theCacheKeepsAPositionAndItsMirrorImage()
 void TestAhead::cachedAnswersEqualColdSearches_data()
 {
     QTest::addColumn<bool>("againstComputer");
-    QTest::newRow("between two people") << false;
-    QTest::newRow("against the computer") << true;
+    QTest::addColumn<int>("threads");
+    QTest::newRow("between two people") << false << 2;
+    QTest::newRow("against the computer") << true << 2;
+    QTest::newRow("on one thread, as VANTREL_THREADS=1 asks") << false << 1;
 }
 
 void TestAhead::cachedAnswersEqualColdSearches()
 {
     QFETCH(const bool, againstComputer);
+    QFETCH(const int, threads);
     const auto opponent = againstComputer ? Engine::Opponent::computer : Engine::Opponent::person;
-    for (const oracle::Board& b : sample(10, againstComputer ? 39 : 40)) {
+    for (const oracle::Board& b : sample(10, againstComputer ? 39 : 40 + threads)) {
         const Position shown(b.moves);
         Engine engine(4);
-        engine.setThreads(2);
+        engine.setThreads(threads);
         QVERIFY(engine.thinkAhead(shown, opponent, neverStop));
         int cached = 0;
         for (const Position& p : positionsAround(shown)) {
