@@ -32,19 +32,20 @@ void ScoreCache::Release::operator()(Slot* slots) const
 std::optional<ColumnScores> ScoreCache::find(const Position& position) const
 {
     const std::uint64_t key = position.canonicalKey();
-    Slot slot;
-    {
-        const std::unique_lock lock(m_mutex, std::try_to_lock);
-        if (!lock.owns_lock())
-            return std::nullopt;
-        slot = m_slots[slotOf(key)];
-    }
-    if (slot.key != key || slot.scores == 0)
+    Slot& slot = m_slots[slotOf(key)];
+    Word sequence(slot.sequence);
+    const std::uint64_t before = sequence.load(std::memory_order_acquire);
+    if (before % 2 != 0)
+        return std::nullopt;
+    const std::uint64_t keyRead = Word(slot.key).load(std::memory_order_relaxed);
+    const std::uint64_t packed = Word(slot.scores).load(std::memory_order_relaxed);
+    std::atomic_thread_fence(std::memory_order_acquire);
+    if (sequence.load(std::memory_order_relaxed) != before || keyRead != key || packed == 0)
         return std::nullopt;
     const bool mirrored = keptMirrored(position);
     ColumnScores scores;
     for (int column = 0; column < Width; ++column) {
-        const auto stored = static_cast<int>(slot.scores >> (column * ScoreBits) & field(ScoreBits));
+        const auto stored = static_cast<int>(packed >> (column * ScoreBits) & field(ScoreBits));
         if (stored != 0)
             scores[static_cast<std::size_t>(mirrored ? mirroredColumn(column) : column)] = stored - ScoreBias;
     }
@@ -62,14 +63,19 @@ void ScoreCache::store(const Position& position, const ColumnScores& scores)
                       << ((mirrored ? mirroredColumn(column) : column) * ScoreBits);
     }
     const std::uint64_t key = position.canonicalKey();
-    const std::unique_lock lock(m_mutex, std::try_to_lock);
-    if (lock.owns_lock())
-        m_slots[slotOf(key)] = { key, packed };
+    Slot& slot = m_slots[slotOf(key)];
+    Word sequence(slot.sequence);
+    std::uint64_t atRest = sequence.load(std::memory_order_relaxed);
+    if (atRest % 2 != 0 || !sequence.compare_exchange_strong(atRest, atRest + 1, std::memory_order_acquire))
+        return;
+    std::atomic_thread_fence(std::memory_order_release);
+    Word(slot.key).store(key, std::memory_order_relaxed);
+    Word(slot.scores).store(packed, std::memory_order_relaxed);
+    sequence.store(atRest + 2, std::memory_order_release);
 }
 
 void ScoreCache::clear()
 {
-    const std::lock_guard lock(m_mutex);
     std::fill_n(m_slots.get(), Slots, Slot{});
 }
 

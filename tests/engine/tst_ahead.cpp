@@ -8,6 +8,9 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <array>
+
 #include <chrono>
 #include <ctime>
 #include <cstdlib>
@@ -80,6 +83,7 @@ class TestAhead : public QObject {
 private slots:
     void theCacheKeepsAPositionAndItsMirrorImage_data();
     void theCacheKeepsAPositionAndItsMirrorImage();
+    void theCacheIsNeverTornBetweenThreads();
     void cachedAnswersEqualColdSearches_data();
     void cachedAnswersEqualColdSearches();
     void thinkingAheadDoesItsListAndNoMore();
@@ -124,6 +128,59 @@ void TestAhead::theCacheKeepsAPositionAndItsMirrorImage()
     }
     cache.clear();
     QVERIFY(!cache.find(p));
+}
+
+// Threads writing and reading two positions that share a slot, all at
+// once: a read finds the scores stored for its own position, or nothing,
+// never the other's nor a mix of the two.
+void TestAhead::theCacheIsNeverTornBetweenThreads()
+{
+    // Each open column's score made of the position's key, so that any two
+    // positions' scores differ.
+    const auto scoresOf = [](const Position& p) {
+        ColumnScores scores;
+        for (int column = 0; column < engine::Width; ++column)
+            if (p.canPlay(column))
+                scores[static_cast<std::size_t>(column)] = static_cast<int>((p.key() >> (3 * column)) % 37) - 18;
+        return scores;
+    };
+    // Two positions in one slot: the first that a later one pushes out.
+    engine::ScoreCache cache;
+    std::vector<Position> stored;
+    std::array<Position, 2> pair;
+    for (const oracle::Board& b : sample(1000, 38)) {
+        const Position p(b.moves);
+        cache.store(p, scoresOf(p));
+        const auto pushedOut = std::find_if(stored.begin(), stored.end(), [&](const Position& q) {
+            return q.canonicalKey() != p.canonicalKey() && !cache.find(q);
+        });
+        if (pushedOut != stored.end()) {
+            pair = { *pushedOut, p };
+            break;
+        }
+        stored.push_back(p);
+    }
+    QVERIFY2(pair[0].canonicalKey() != pair[1].canonicalKey(), "no two of the positions share a slot");
+
+    std::atomic<int> torn = 0;
+    std::atomic<int> ready = 0;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&, t] {
+            // All at once, so that reads fall between a write's words.
+            for (++ready; ready < 4;)
+                std::this_thread::yield();
+            for (int i = 0; i < 300000; ++i) {
+                const Position& p = pair[static_cast<std::size_t>((i + t) % 2)];
+                if ((i / 2 + t) % 2 == 0)
+                    cache.store(p, scoresOf(p));
+                else if (const std::optional<ColumnScores> found = cache.find(p); found && *found != scoresOf(p))
+                    ++torn;
+            }
+        });
+    for (std::thread& thread : threads)
+        thread.join();
+    QCOMPARE(torn.load(), 0);
 }
 
 // After thinking ahead from random positions, every position the cache
