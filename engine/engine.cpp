@@ -42,9 +42,9 @@ std::optional<Choice> Engine::perfectChoice(const Position& position, const std:
 {
     if (const std::optional<Choice> known = m_book.lookup(position))
         return known;
-    if (const std::optional<ColumnScores> kept = m_cache.find(position)) {
-        const int column = preferredChoice(position, *kept);
-        return Choice{ column, *(*kept)[static_cast<std::size_t>(column)] };
+    if (const std::optional<ColumnScores> known = knownScores(position)) {
+        const int column = preferredChoice(position, *known);
+        return Choice{ column, *(*known)[static_cast<std::size_t>(column)] };
     }
     const ScoreBounds known = m_book.bounds(position);
     std::optional<Choice> answer;

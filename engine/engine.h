@@ -50,9 +50,9 @@ public:
     std::optional<int> chooseMove(const Position& position, Level level, Random& random,
                                   const std::atomic<bool>& stop);
     // Perfect play's choice and score, from the book when it has the
-    // position, from the cache when it holds the position's scores (the
-    // same column: see preferredChoice), by search otherwise, every thread
-    // on it; nothing when stopped.
+    // position, from its scores when they are known (knownScores: the same
+    // column, see preferredChoice), by search otherwise, every thread on
+    // it; nothing when stopped.
     std::optional<Choice> perfectChoice(const Position& position, const std::atomic<bool>& stop);
     // What the side to move scores by playing each open column, reported
     // as it becomes known: first whatever the book and the rules give at
