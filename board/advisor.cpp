@@ -16,13 +16,17 @@ Advisor::Advisor(QWidget& board, const game::BoardState& state, const game::Hole
     , m_mistakes(state, this)
 {
     connect(&m_mistakes, &MistakesView::changed, this, &Advisor::mistakesChanged);
+    connect(&m_mistakes, &MistakesView::changed, this, &Advisor::thinkAheadWhenAnswered);
+    connect(&m_outcomes, &OutcomesView::completed, this, &Advisor::thinkAheadWhenAnswered);
 }
 
 void Advisor::boardChanged()
 {
+    m_foresight.stop();
     m_outcomes.boardChanged();
     m_threats.boardChanged();
     m_mistakes.boardChanged();
+    thinkAheadWhenAnswered();
 }
 
 QStringList Advisor::shownInWords() const
@@ -40,6 +44,8 @@ QStringList Advisor::shownInWords() const
 
 void Advisor::forgetHint()
 {
+    m_foresight.stop();
+    m_hintAwaited = false;
     m_hintThinker.stop();
     m_hintMarker.clear();
 }
@@ -48,15 +54,46 @@ void Advisor::hint()
 {
     if (!m_state.isPersonToMove())
         return;
+    m_scoresWanted = true;
+    m_hintAwaited = true;
+    m_foresight.stop();
     m_hintMarker.waitForHint();
     seekHint();
+}
+
+// The mistakes are judged from the scores, which thinking ahead finds
+// before the moves that need them are made.
+void Advisor::showMistakes(bool shown)
+{
+    if (shown)
+        m_scoresWanted = true;
+    m_foresight.stop();
+    m_mistakes.setOn(shown);
+    thinkAheadWhenAnswered();
+}
+
+void Advisor::wantScores()
+{
+    m_scoresWanted = true;
+    thinkAheadWhenAnswered();
+}
+
+// Thinking ahead takes the processors only once what the person asked for
+// is shown, and only on a person's turn in a game that goes on.
+void Advisor::thinkAheadWhenAnswered()
+{
+    if (m_scoresWanted && m_state.isPersonToMove() && !m_hintAwaited && m_outcomes.isComplete()
+        && !m_mistakes.isWorking())
+        m_foresight.thinkAhead(m_state.moves(), m_state.computerPlaysBlue);
 }
 
 void Advisor::seekHint()
 {
     const auto markHint = [this](int c) {
         m_hintMarker.mark(game::cellArea(c, m_state.height[c]), m_state.turn == 1 ? game::red : game::blue);
+        m_hintAwaited = false;
         emit hinted(c);
+        thinkAheadWhenAnswered();
     };
     if (m_outcomes.isOn()) {
         m_hintThinker.stop();
@@ -70,8 +107,12 @@ void Advisor::seekHint()
 // the hint's own thinker once they are gone.
 void Advisor::showOutcomes(bool shown)
 {
+    if (shown)
+        m_scoresWanted = true;
+    m_foresight.stop();
     const bool hintWaits = m_outcomes.isAwaitingBest();
     m_outcomes.setOn(shown);
     if (hintWaits)
         seekHint();
+    thinkAheadWhenAnswered();
 }

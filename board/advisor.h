@@ -7,6 +7,7 @@
 #include "board/mistakesview.h"
 #include "board/outcomesview.h"
 #include "board/threatsview.h"
+#include "thinker/foresight.h"
 #include "thinker/thinker.h"
 
 #include <QObject>
@@ -16,7 +17,9 @@
 // player's request. Hints and outcomes are for a person with a move to
 // make. While the outcomes are shown, a hint is the best column they show,
 // so that the board never gives two answers to one question; otherwise a
-// thinker of the hint's own looks for it.
+// thinker of the hint's own looks for it. Once a game has shown a
+// position's scores, the board thinks ahead while a person is to move, so
+// that the next ones show at once.
 class Advisor : public QObject {
     Q_OBJECT
 
@@ -35,7 +38,7 @@ public:
     void showOutcomes(bool shown);
     bool outcomesShown() const { return m_outcomes.isOn(); }
     void showThreats(bool shown) { m_threats.setOn(shown); }
-    void showMistakes(bool shown) { m_mistakes.setOn(shown); }
+    void showMistakes(bool shown);
     const MistakesView& mistakes() const { return m_mistakes; }
     // What the board shows that a screen reader cannot see, in sentences:
     // that the outcomes are shown, that no hole completes four, that the
@@ -46,6 +49,13 @@ public:
     {
         return !m_hintThinker.isIdle() || m_outcomes.isWorking() || m_mistakes.isWorking();
     }
+    // From now on in this game, the scores of the positions a person may
+    // reach next are worked out ahead whenever a person is to move and
+    // every answer they asked for is shown (see Foresight). A hint, the
+    // outcomes or the mistakes ask for it.
+    void wantScores();
+    // Whether thinking ahead still has a thread at work.
+    bool isThinkingAhead() const { return !m_foresight.isIdle(); }
 
 signals:
     void hinted(int column);
@@ -54,6 +64,7 @@ signals:
 
 private:
     void seekHint();
+    void thinkAheadWhenAnswered();
 
     const game::BoardState& m_state;
     Thinker m_hintThinker;
@@ -61,4 +72,7 @@ private:
     OutcomesView m_outcomes;
     ThreatsView m_threats;
     MistakesView m_mistakes;
+    Foresight m_foresight;
+    bool m_scoresWanted = false;
+    bool m_hintAwaited = false; // asked for and not yet shown
 };

@@ -85,6 +85,9 @@ public:
     void clickColumn(int c);
     // Whether the engine is at work for the board: a hint, or outcomes.
     bool isThinking() const { return advisor.isThinking(); }
+    // Whether the engine still thinks ahead for the board, at the lowest
+    // priority (see Advisor::wantScores).
+    bool isThinkingAhead() const { return advisor.isThinkingAhead(); }
 
 protected:
     bool event(QEvent* event) override;

@@ -83,6 +83,8 @@ void OutcomesView::report(int column, score::Bounds bounds)
         m_scores[column] = bounds.low;
         show(column, outcomeOf(bounds.low, static_cast<int>(m_state.moves().size())));
         callBestIfKnown();
+        if (isComplete())
+            emit completed();
     } else if (const std::optional<Outcome> sign = signOf(bounds); sign && !m_scores[column]) {
         show(column, *sign);
     }
@@ -126,6 +128,14 @@ void OutcomesView::callBestIfKnown()
     // Called once: whatever it does, the view is done with it.
     const std::function<void(int column)> found = std::exchange(m_best, nullptr);
     found(best);
+}
+
+bool OutcomesView::isComplete() const
+{
+    for (int c = 1; c <= game::columns; ++c)
+        if (isShowing() && !m_state.isColumnFull(c) && !m_scores[c])
+            return false;
+    return true;
 }
 
 void OutcomesView::clear()

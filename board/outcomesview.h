@@ -43,6 +43,9 @@ public:
     // off or on) forgets it, uncalled.
     void whenBestKnown(std::function<void(int column)> found);
     bool isAwaitingBest() const { return static_cast<bool>(m_best); }
+    // Whether what it shows is all there: every column's count, or nothing
+    // to show.
+    bool isComplete() const;
 
     // What a hole shows for an outcome: its sign and count, in a colour
     // that reads on a black hole.
@@ -51,6 +54,10 @@ public:
         QColor colour;
     };
     static Caption captionOf(const Outcome& outcome);
+
+signals:
+    // Every column's count is shown now.
+    void completed();
 
 private:
     void refresh();

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/engine.h"
 
+#include "engine/priority.h"
 #include "engine/team.h"
 #include "engine/threadcount.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 namespace engine {
@@ -40,6 +42,10 @@ std::optional<Choice> Engine::perfectChoice(const Position& position, const std:
 {
     if (const std::optional<Choice> known = m_book.lookup(position))
         return known;
+    if (const std::optional<ColumnScores> known = knownScores(position)) {
+        const int column = preferredChoice(position, *known);
+        return Choice{ column, *(*known)[static_cast<std::size_t>(column)] };
+    }
     const ScoreBounds known = m_book.bounds(position);
     std::optional<Choice> answer;
     Team<Choice>::run(
@@ -71,10 +77,11 @@ ScoreBounds opposite(ScoreBounds opponent)
 // what was reported before: a sign found after the exact score says nothing.
 class Engine::ColumnJobs {
 public:
-    ColumnJobs(Engine& engine, const std::atomic<bool>& stop, const ColumnReport& report)
+    ColumnJobs(Engine& engine, const std::atomic<bool>& stop, const ColumnReport& report, Priority priority)
         : m_engine(engine)
         , m_stop(stop)
         , m_report(report)
+        , m_priority(priority)
     {
     }
 
@@ -92,6 +99,9 @@ public:
         Team<ScoreBounds>::run(
             m_engine.m_threads, 2 * columns,
             [&](int job, const std::atomic<bool>& done) {
+                // The team's threads are made for this call and end with it.
+                if (m_priority == Priority::idle)
+                    lowerThisThreadForGood();
                 Searched& c = m_columns[static_cast<std::size_t>(job % columns)];
                 return job < columns ? sign(c, done) : exact(c, done);
             },
@@ -162,27 +172,72 @@ private:
     Engine& m_engine;
     const std::atomic<bool>& m_stop;
     const ColumnReport& m_report;
+    const Priority m_priority;
     std::vector<Searched> m_columns;
 };
 
 bool Engine::scoreColumns(const Position& position, const std::atomic<bool>& stop, const ColumnReport& report)
 {
-    ColumnJobs searched(*this, stop, report);
+    return scoreColumns(position, stop, report, Priority::asAsked);
+}
+
+bool Engine::scoreColumns(const Position& position, const std::atomic<bool>& stop, const ColumnReport& report,
+                          Priority priority)
+{
+    if (const std::optional<ColumnScores> kept = m_cache.find(position)) {
+        for (const int column : CentreFirst)
+            if (const std::optional<int> score = (*kept)[static_cast<std::size_t>(column)])
+                report(column, { *score, *score });
+        return true;
+    }
+    // Each column's last report is exact: once the work is done, these
+    // are the scores the cache keeps.
+    ColumnScores exact;
+    const ColumnReport reportAndKeep = [&exact, &report](int column, ScoreBounds bounds) {
+        if (bounds.isExact())
+            exact[static_cast<std::size_t>(column)] = bounds.low;
+        report(column, bounds);
+    };
+    ColumnJobs searched(*this, stop, reportAndKeep, priority);
     for (const int column : CentreFirst) {
         if (!position.canPlay(column))
             continue;
         const AfterColumn after = afterColumn(position, column);
         if (after.settled) {
-            report(column, { *after.settled, *after.settled });
+            reportAndKeep(column, { *after.settled, *after.settled });
             continue;
         }
         const ScoreBounds known = m_book.bounds(after.next);
         if (known.isExact())
-            report(column, opposite(known));
+            reportAndKeep(column, opposite(known));
         else
             searched.add(column, after.next, known);
     }
-    return searched.run();
+    if (!searched.run())
+        return false;
+    for (int column = 0; column < Width; ++column)
+        if (position.canPlay(column) != exact[static_cast<std::size_t>(column)].has_value())
+            throw std::logic_error("a column's last report was not exact");
+    m_cache.store(position, exact);
+    return true;
+}
+
+std::optional<ColumnScores> Engine::knownScores(const Position& position) const
+{
+    if (std::optional<ColumnScores> kept = m_cache.find(position))
+        return kept;
+    ColumnScores scores;
+    for (int column = 0; column < Width; ++column) {
+        if (!position.canPlay(column))
+            continue;
+        const AfterColumn after = afterColumn(position, column);
+        const ScoreBounds known = after.settled ? ScoreBounds{ *after.settled, *after.settled }
+                                                : opposite(m_book.bounds(after.next));
+        if (!known.isExact())
+            return std::nullopt;
+        scores[static_cast<std::size_t>(column)] = known.low;
+    }
+    return scores;
 }
 
 } // namespace engine

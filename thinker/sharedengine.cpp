@@ -6,6 +6,7 @@
 
 #include <QResource>
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -52,6 +53,49 @@ SharedEngine::SharedEngine()
 {
     engine.setBook(openingBook());
     engine.setThreads(threadsToUse());
+}
+
+bool SharedEngine::takeTurn(const std::atomic<bool>& stop)
+{
+    std::unique_lock lock(turnMutex);
+    turnEnded.wait(lock, [&] { return !inUse || stop; });
+    if (stop)
+        return false;
+    inUse = true;
+    for (std::atomic<bool>* aheadStop : ahead)
+        *aheadStop = true;
+    return true;
+}
+
+void SharedEngine::endTurn()
+{
+    {
+        const std::lock_guard lock(turnMutex);
+        inUse = false;
+    }
+    turnEnded.notify_all();
+}
+
+bool SharedEngine::startThinkingAhead(std::atomic<bool>& stop)
+{
+    std::unique_lock lock(turnMutex);
+    ahead.push_back(&stop);
+    turnEnded.wait(lock, [&] { return !inUse || stop; });
+    return !stop;
+}
+
+void SharedEngine::endThinkingAhead(std::atomic<bool>& stop)
+{
+    const std::lock_guard lock(turnMutex);
+    ahead.erase(std::find(ahead.begin(), ahead.end(), &stop));
+}
+
+// A waiter checks its flag under the lock, so taking the lock here means
+// it has either seen the flag or is waiting for this very notification.
+void SharedEngine::wakeWaiters()
+{
+    { const std::lock_guard lock(turnMutex); }
+    turnEnded.notify_all();
 }
 
 SharedEngine& sharedEngine()

@@ -70,6 +70,19 @@ std::optional<int> Thinker::bookColumn(const QList<int>& moves)
     return choice->column + 1;
 }
 
+std::optional<score::ColumnScores> Thinker::knownScores(const QList<int>& moves)
+{
+    const engine::Position position = positionAfter(moves);
+    if (position.isWon() || position.isFull())
+        return std::nullopt;
+    const std::optional<engine::ColumnScores> known = sharedEngine().engine.knownScores(position);
+    if (!known)
+        return std::nullopt;
+    score::ColumnScores scores{};
+    std::copy(known->begin(), known->end(), scores.begin() + 1);
+    return scores;
+}
+
 int Thinker::preferredColumn(const QList<int>& moves, const score::ColumnScores& scores)
 {
     std::array<std::optional<int>, engine::Width> engineScores{};
@@ -88,14 +101,9 @@ void Thinker::ask(std::function<void(Asked&)> work)
         // Another thinker may hold the engine for a long search. This one
         // waits its turn, but a stop must end the wait at once: the window
         // that stops it waits for this thread.
-        {
-            std::unique_lock lock(shared.turnMutex);
-            shared.turnEnded.wait(lock, [&] { return !shared.inUse || m_stop; });
-            if (m_stop) {
-                m_searching = false;
-                return;
-            }
-            shared.inUse = true;
+        if (!shared.takeTurn(m_stop)) {
+            m_searching = false;
+            return;
         }
         Asked asked{ shared.engine, m_stop, [this, question](std::function<void()> deliver) {
                         QMetaObject::invokeMethod(this, [this, question, deliver] {
@@ -104,11 +112,7 @@ void Thinker::ask(std::function<void(Asked&)> work)
                         }, Qt::QueuedConnection);
                     } };
         work(asked);
-        {
-            const std::lock_guard lock(shared.turnMutex);
-            shared.inUse = false;
-        }
-        shared.turnEnded.notify_all();
+        shared.endTurn();
         m_searching = false;
     });
 }
@@ -117,12 +121,7 @@ void Thinker::stop()
 {
     m_stop = true;
     if (m_worker.joinable()) {
-        // A worker waiting its turn checks the flag under the lock, so taking
-        // the lock here means it has either seen the flag or is waiting for
-        // this very notification.
-        SharedEngine& shared = sharedEngine();
-        { const std::lock_guard lock(shared.turnMutex); }
-        shared.turnEnded.notify_all();
+        sharedEngine().wakeWaiters();
         m_worker.join();
     }
     // An answer already on its way is for a question no longer asked.

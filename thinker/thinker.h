@@ -50,6 +50,11 @@ public:
     // those whose exact scores are known, [column], 0 unused: the best, and
     // of equal scores the one the engine itself would play. 0 when none is.
     static int preferredColumn(const QList<int>& moves, const score::ColumnScores& scores);
+    // Every open column's exact score after these moves, [column], 0
+    // unused, when it is known without a search, at once, on the calling
+    // thread: found before, or worked out ahead (Foresight), or given by
+    // the opening book. Nothing otherwise, and in a game that is over.
+    static std::optional<score::ColumnScores> knownScores(const QList<int>& moves);
     // Whether no search is under way: the last question was answered, or
     // abandoned and its search ended. An answer may still be on its way.
     bool isIdle() const { return !m_searching; }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The thinker's worker thread: a question abandoned in the middle of a long
 // search, by stop() or by destroying the thinker, ends its thread there and
-// then, and its answer never arrives.
+// then, and its answer never arrives. Thinking ahead gives way to any
+// question at once, ends when its work is done, and leaves no thread.
+#include "thinker/foresight.h"
+#include "thinker/sharedengine.h"
 #include "thinker/thinker.h"
 
 #include <QCoreApplication>
@@ -9,7 +12,10 @@
 #include <QProcess>
 #include <QTest>
 
+#include <chrono>
+#include <ctime>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -30,6 +36,23 @@ const QList<int> ThirdLongQuestion{ 1, 2, 2, 1, 7, 6, 6, 7, 7, 6 };
 
 // Long enough for the worker to be started and searching.
 constexpr int SettleMs = 100;
+
+// A position past the book where thinking ahead takes a long while, and one
+// of nineteen discs where it is done in well under a second of an optimised
+// build, the best column not ending the game.
+const QList<int> LongThinkingAhead{ 1, 1, 2, 2, 6, 6, 7, 7, 1, 7 };
+const QList<int> ShortThinkingAhead{ 2, 6, 5, 2, 3, 7, 5, 5, 3, 6, 2, 1, 7, 1, 1, 3, 3, 5, 7 };
+
+// The processor time the process has used, every thread's.
+double processorSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// A long wait for the end of thinking ahead, for a sanitizer's slow build.
+constexpr int AheadTimeoutMs = 300000;
 
 } // namespace
 
@@ -145,6 +168,86 @@ private slots:
     }
 
     void askTheBook() { QVERIFY(Thinker::bookColumn({}).has_value()); }
+
+    // Done, thinking ahead knows every position a column leads to, keeps no
+    // thread, and takes no processor time: the process's, read a second
+    // apart, stays where it was.
+    void thinkingAheadStopsWhenItsWorkIsDone()
+    {
+        const qsizetype before = threadCount();
+        Foresight foresight;
+        foresight.thinkAhead(ShortThinkingAhead, false);
+        QTRY_VERIFY_WITH_TIMEOUT(foresight.isIdle(), AheadTimeoutMs);
+        QCOMPARE(threadCount(), before);
+        const std::optional<score::ColumnScores> scores = Thinker::knownScores(ShortThinkingAhead);
+        QVERIFY(scores);
+        QList<int> best = ShortThinkingAhead;
+        best << Thinker::preferredColumn(ShortThinkingAhead, *scores);
+        QVERIFY(Thinker::knownScores(best));
+        const double used = processorSeconds();
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        QVERIFY2(processorSeconds() - used < 0.01, "thinking ahead should use no processor time once done");
+
+        // The same position again finds its work done.
+        foresight.thinkAhead(ShortThinkingAhead, false);
+        QTRY_VERIFY(foresight.isIdle());
+    }
+
+    // However long thinking ahead holds the engine, a question does not
+    // wait for it: it takes the engine, and tells thinking ahead to stop.
+    void aQuestionDoesNotWaitForThinkingAhead()
+    {
+        SharedEngine& shared = sharedEngine();
+        std::atomic<bool> ahead = false;
+        QVERIFY(shared.startThinkingAhead(ahead)); // and never lets go, till the end of the test
+        Thinker thinker;
+        int column = 0;
+        thinker.think({ 4 }, engine::Level::hard, [&column](int found) { column = found; });
+        QTRY_VERIFY(column != 0);
+        QVERIFY(ahead);
+        shared.endThinkingAhead(ahead);
+    }
+
+    // A question asked while thinking ahead is at work ends it after a few
+    // milliseconds of processor time, unfinished, with no thread left. The
+    // one bound on time the thinker's tests check.
+    void aQuestionAbandonsThinkingAheadWithinItsBound()
+    {
+        const qsizetype before = threadCount();
+        Foresight foresight;
+        foresight.thinkAhead(LongThinkingAhead, false);
+        QTRY_VERIFY(threadCount() > before + 1); // the worker and a helper, at least
+        QTest::qWait(SettleMs);
+        const double used = processorSeconds();
+        Thinker thinker;
+        int column = 0;
+        thinker.think({ 4 }, engine::Level::hard, [&column](int found) { column = found; });
+        QTRY_VERIFY(column != 0);
+        QTRY_VERIFY_WITH_TIMEOUT(foresight.isIdle(), AheadTimeoutMs);
+        const double took = processorSeconds() - used;
+        QVERIFY2(took < 0.025, qPrintable(QString::number(1000 * took) + " ms of processor time"));
+        QVERIFY(!Thinker::knownScores(LongThinkingAhead));
+        QTRY_COMPARE(threadCount(), before);
+    }
+
+    // Started again and again, stopped, and destroyed at work: no thread
+    // outlives it, and nothing is torn (ThreadSanitizer watches).
+    void aStormOfStartsLeavesNoThread()
+    {
+        const qsizetype before = threadCount();
+        {
+            Foresight foresight;
+            QList<int> moves = LongThinkingAhead;
+            for (int i = 0; i < 20; ++i) {
+                foresight.thinkAhead(moves, i % 2 == 0);
+                QTest::qWait(i % 4);
+                if (i % 3 == 0)
+                    foresight.stop();
+                moves = i % 2 == 0 ? ShortThinkingAhead : LongThinkingAhead;
+            }
+        }
+        QCOMPARE(threadCount(), before);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestThinker)

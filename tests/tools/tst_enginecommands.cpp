@@ -143,6 +143,8 @@ void TestEngineCommands::badCommandLinesAreRefused_data()
                                            << "--games takes a whole number from 1 to 1000000";
     QTest::newRow("latency --from-discs 43") << QStringList{ "latency", "--from-discs", "43" }
                                              << "--from-discs takes a whole number from 0 to 42";
+    QTest::newRow("latency --pace -1") << QStringList{ "latency", "--pace", "-1" }
+                                       << "--pace takes a whole number from 0 to 60000";
     QTest::newRow("--pairings eazy") << QStringList{ "tournament", "--pairings", "eazy" }
                                      << "--pairings takes one or more of easy, medium and hard";
     QTest::newRow("--pairings easy,") << QStringList{ "tournament", "--pairings", "easy," } << "--pairings takes";

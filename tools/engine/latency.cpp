@@ -11,10 +11,13 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <cstdio>
 #include <map>
+#include <mutex>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tool {
@@ -34,7 +37,11 @@ struct LatencySettings {
     int fromDiscs = 0;           // positions with fewer discs go untimed
     bool outcomes = false;       // time every column's score, as the outcomes view asks
     int threads = engine::processorsToUse();
+    int paceMs = 0;              // thinking ahead after each answer, as a person's pace lets the game
 };
+
+// The most thinking ahead the tool waits for before each move.
+constexpr int MostPaceMs = 60'000;
 
 // A person at the board: takes a win when there is one, blocks the
 // opponent's when it must, and otherwise drops a disc anywhere, the centre
@@ -56,18 +63,70 @@ struct Measure {
     const char* name;
     double p95Target, maxTarget; // seconds
     Times cold, warm;
+    double slowestCold = 0;      // seconds
+    std::string slowestMoves;    // the position of the slowest cold answer, as moves
+};
+
+// What an answer should take once the game has thought ahead at a
+// person's pace: one frame at the 95th percentile, never a visible beat.
+constexpr double PacedP95Target = 0.016, PacedMaxTarget = 0.100;
+
+// Thinking ahead as the game does it, on a thread of its own: from a
+// position's answer until the move, at most `pace`, and abandoned by the
+// move; its threads wind down while the next question is asked, and are
+// joined after it.
+class ThinkingAhead {
+public:
+    ~ThinkingAhead() { join(); }
+
+    // Thinks ahead until done or `pace` has passed; says which.
+    bool during(std::chrono::milliseconds pace, engine::Engine& engine, const Position& p,
+                engine::Engine::Opponent opponent)
+    {
+        join();
+        m_stop = false;
+        m_done = false;
+        m_thread = std::thread([this, &engine, p, opponent] {
+            engine.thinkAhead(p, opponent, m_stop);
+            {
+                const std::lock_guard lock(m_mutex);
+                m_done = true;
+            }
+            m_ended.notify_all();
+        });
+        std::unique_lock lock(m_mutex);
+        const bool done = m_ended.wait_for(lock, pace, [this] { return m_done; });
+        m_stop = true;
+        return done;
+    }
+
+    void join()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+private:
+    std::thread m_thread;
+    std::atomic<bool> m_stop = false;
+    std::mutex m_mutex;
+    std::condition_variable m_ended;
+    bool m_done = false; // under m_mutex
 };
 
 // Two engines answer every position asked: one emptied before each, one
-// kept through a game. Answers are timed as the program waits for them:
-// perfect play's choice, or the outcomes view's signs and counts.
+// kept through a game, which at a pace thinks ahead after each answer, as
+// the game does. Answers are timed as the program waits for them: perfect
+// play's choice, or the outcomes view's signs and counts.
 class Timer {
 public:
-    explicit Timer(const LatencySettings& settings)
+    Timer(const LatencySettings& settings, engine::Engine::Opponent opponent)
         : m_cold(settings.tableMiB)
         , m_warm(settings.tableMiB)
         , m_outcomes(settings.outcomes)
         , m_fromDiscs(settings.fromDiscs)
+        , m_pace(settings.paceMs)
+        , m_opponent(opponent)
     {
         for (engine::Engine* engine : { &m_cold, &m_warm }) {
             if (settings.book != nullptr)
@@ -75,24 +134,47 @@ public:
             engine->setThreads(settings.threads);
         }
         if (m_outcomes)
-            measures = { { "every column's sign", 0.050, 0.5, {}, {} },
-                         { "every column's count", 0.250, 1.0, {}, {} } };
+            measures = { { "every column's sign", 0.050, 0.5, {}, {}, 0, {} },
+                         { "every column's count", 0.250, 1.0, {}, {}, 0, {} } };
         else
-            measures = { { "perfect play's answer", 0.030, 0.5, {}, {} } };
+            measures = { { "perfect play's answer", 0.030, 0.5, {}, {}, 0, {} } };
     }
 
-    void newGame() { m_warm.clearTable(); }
-
-    void time(const Position& p)
+    void newGame()
     {
-        if (p.moves() < m_fromDiscs)
-            return;
-        m_cold.clearTable();
-        record(&Measure::cold, m_cold, p);
-        record(&Measure::warm, m_warm, p);
+        m_ahead.join();
+        m_warm.clearTable();
     }
+
+    // Times the position these moves reach; at a pace, then thinks ahead
+    // until the move.
+    void time(const Position& p, const std::string& moves)
+    {
+        if (p.moves() >= m_fromDiscs) {
+            if (m_pace.count() > 0)
+                answeredAtOnce += m_warm.knownScores(p).has_value() ? 1 : 0;
+            record(&Measure::warm, m_warm, p);
+            m_ahead.join();
+            m_cold.clearTable();
+            record(&Measure::cold, m_cold, p);
+            for (Measure& m : measures)
+                if (m.cold[p.moves()].back() > m.slowestCold) {
+                    m.slowestCold = m.cold[p.moves()].back();
+                    m.slowestMoves = moves;
+                }
+        }
+        if (m_pace.count() > 0) {
+            ++thoughtAhead;
+            thoughtAheadWholly += m_ahead.during(m_pace, m_warm, p, m_opponent) ? 1 : 0;
+        }
+    }
+
+    // The engine the game holds, which the computer asks too.
+    engine::Engine& gameEngine() { return m_warm; }
 
     std::vector<Measure> measures;
+    int answeredAtOnce = 0; // positions timed whose scores were known when asked
+    int thoughtAhead = 0, thoughtAheadWholly = 0; // positions thought ahead from, and those whose list was done
 
 private:
     void record(Times Measure::*times, engine::Engine& engine, const Position& p)
@@ -124,7 +206,10 @@ private:
     engine::Engine m_cold, m_warm;
     const bool m_outcomes;
     const int m_fromDiscs;
+    const std::chrono::milliseconds m_pace;
+    const engine::Engine::Opponent m_opponent;
     const std::atomic<bool> m_stop{ false };
+    ThinkingAhead m_ahead; // last: its thread ends before the engines go
 };
 
 // Plays a game; the person moves with personMove, the other side with
@@ -135,14 +220,16 @@ void playGame(Timer& timer, Random& random, bool personFirst, Other other, Timed
 {
     timer.newGame();
     Position p;
+    std::string moves;
     for (int turn = 0; !p.isFull(); ++turn) {
         const bool person = (turn % 2 == 0) == personFirst;
         if (timed(person))
-            timer.time(p);
+            timer.time(p, moves);
         const int column = person ? personMove(p, random) : other(p);
         if (p.isWinningMove(column))
             return;
         p.play(column);
+        moves += static_cast<char>('1' + column);
     }
 }
 
@@ -175,21 +262,33 @@ std::vector<double> all(const Times& times)
     return joined;
 }
 
-// Prints a run's tables and says whether they met the targets.
-bool report(const std::string& title, const Timer& timer)
+// Prints a run's tables and says whether they met the targets: cold's, or
+// at a pace the paced answers'.
+bool report(const std::string& title, const Timer& timer, bool paced)
 {
     bool met = true;
     for (const Measure& m : timer.measures) {
-        std::printf("%s: %s, targets cold p95 < %.0f ms, max < %.0f ms\n  %-8s %6s %9s %9s %9s   %9s %9s %9s\n",
-                    title.c_str(), m.name, 1000 * m.p95Target, 1000 * m.maxTarget, "discs", "count", "cold med",
-                    "p95", "max ms", "warm med", "p95", "max ms");
+        const double p95Target = paced ? PacedP95Target : m.p95Target;
+        const double maxTarget = paced ? PacedMaxTarget : m.maxTarget;
+        std::printf("%s: %s, targets %s p95 < %.0f ms, max < %.0f ms\n  %-8s %6s %9s %9s %9s   %9s %9s %9s\n",
+                    title.c_str(), m.name, paced ? "paced" : "cold", 1000 * p95Target, 1000 * maxTarget, "discs",
+                    "count", "cold med", "p95", "max ms", paced ? "paced med" : "warm med", "p95", "max ms");
         for (const auto& [discs, values] : m.cold)
             printRow(std::to_string(discs).c_str(), summarise(values), summarise(m.warm.at(discs)));
         const Summary cold = summarise(all(m.cold)), warm = summarise(all(m.warm));
         printRow("all", cold, warm);
-        std::printf("  answers of a second or more: cold %zu, warm %zu\n\n", cold.overOneSecond, warm.overOneSecond);
-        met &= cold.p95 < m.p95Target && cold.max < m.maxTarget;
+        std::printf("  answers of a second or more: cold %zu, %s %zu; the slowest cold, %.0f ms, after \"%s\"\n",
+                    cold.overOneSecond, paced ? "paced" : "warm", warm.overOneSecond, 1000 * m.slowestCold,
+                    m.slowestMoves.c_str());
+        const Summary& judged = paced ? warm : cold;
+        met &= judged.p95 < p95Target && judged.max < maxTarget;
     }
+    if (paced)
+        std::printf("  positions whose scores were known when asked: %d of %zu; thinking ahead done within the "
+                    "pace: %d of %d\n",
+                    timer.answeredAtOnce, summarise(all(timer.measures.front().warm)).count, timer.thoughtAheadWholly,
+                    timer.thoughtAhead);
+    std::printf("\n");
     std::fflush(stdout);
     return met;
 }
@@ -202,43 +301,55 @@ int latency(const LatencySettings& settings)
     const engine::BenchmarkResult bench = engine::runBenchmark(settings.tableMiB);
     std::printf("bench: %llu nodes in %.3f s on one thread\n", static_cast<unsigned long long>(bench.nodes),
                 bench.seconds);
+    const bool paced = settings.paceMs > 0;
     std::printf("%s in ms, %d thread%s, table %zu MiB, book of %zu positions; cold: the table emptied "
-                "before each position, warm: kept through the game\n\n",
+                "before each position, %s\n\n",
                 settings.outcomes ? "the outcomes view" : "perfect play's answer", settings.threads,
-                settings.threads == 1 ? "" : "s", settings.tableMiB, settings.book != nullptr ? settings.book->size() : 0);
+                settings.threads == 1 ? "" : "s", settings.tableMiB,
+                settings.book != nullptr ? settings.book->size() : 0,
+                paced ? ("paced: kept through the game, thinking ahead for up to " + std::to_string(settings.paceMs)
+                         + " ms after each answer, as the game does at a person's pace; the computer asks it too")
+                            .c_str()
+                      : "warm: kept through the game");
 
-    Timer hotseat(settings);
+    Timer hotseat(settings, engine::Engine::Opponent::person);
     for (int game = 0; game < settings.hotseatGames; ++game)
         playGame(hotseat, random, true, [&](const Position& p) { return personMove(p, random); },
                  [](bool) { return true; });
     met &= report(std::to_string(settings.hotseatGames) + " games between two people, seed "
                       + std::to_string(settings.seed) + ", every ply",
-                  hotseat);
+                  hotseat, paced);
 
     for (const auto& [name, named] : { std::pair{ "easy", Level::easy }, { "medium", Level::medium },
                                        { "hard", Level::hard } }) {
         const Level level = named; // a lambda cannot capture a structured binding in C++20
-        Timer person(settings);
-        engine::Engine computer(settings.tableMiB);
+        Timer person(settings, engine::Engine::Opponent::computer);
+        engine::Engine separate(settings.tableMiB);
         if (settings.book != nullptr)
-            computer.setBook(*settings.book);
-        computer.setThreads(settings.threads);
+            separate.setBook(*settings.book);
+        separate.setThreads(settings.threads);
+        // At a pace the computer asks the game's engine, as in the game;
+        // otherwise an engine of its own, as before thinking ahead.
+        engine::Engine& computer = paced ? person.gameEngine() : separate;
         const std::atomic<bool> stop{ false };
         for (int game = 0; game < settings.levelGames; ++game) {
             // A new game, as the program plays one: the computer's table is new.
-            computer.clearTable();
+            if (!paced)
+                computer.clearTable();
             playGame(person, random, game % 2 == 0,
                      [&](const Position& p) { return *computer.chooseMove(p, level, random, stop); },
                      [](bool personsTurn) { return personsTurn; });
         }
         met &= report(std::to_string(settings.levelGames) + " games against " + name + ", the person's turns",
-                      person);
+                      person, paced);
     }
 
     std::printf("named openings, cold, ms:");
     for (const char* moves : { "11", "34", "67", "1111", "4352" }) {
-        Timer named(settings);
-        named.time(Position(moves));
+        LatencySettings unpaced = settings;
+        unpaced.paceMs = 0;
+        Timer named(unpaced, engine::Engine::Opponent::person);
+        named.time(Position(moves), moves);
         const Times& cold = named.measures.back().cold;
         if (!cold.empty())
             std::printf("  \"%s\" %.3f", moves, 1000 * cold.begin()->second.front());
@@ -264,6 +375,9 @@ int runLatency(Command& command)
                   settings.outcomes);
     command.number("threads", "Threads searching together, as the game uses them", settings.threads, 1,
                    engine::MostThreads);
+    command.number("pace", "Milliseconds of thinking ahead after each answer, before the move, as the game thinks "
+                           "while a person chooses; 0 for none",
+                   settings.paceMs, 0, MostPaceMs);
     if (!command.read())
         return 0;
     settings.book = book.read(command);
