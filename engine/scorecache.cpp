@@ -37,9 +37,11 @@ std::optional<ColumnScores> ScoreCache::find(const Position& position) const
     const std::uint64_t before = sequence.load(std::memory_order_acquire);
     if (before % 2 != 0)
         return std::nullopt;
-    const std::uint64_t keyRead = Word(slot.key).load(std::memory_order_relaxed);
-    const std::uint64_t packed = Word(slot.scores).load(std::memory_order_relaxed);
-    std::atomic_thread_fence(std::memory_order_acquire);
+    // Acquiring each word, no fence: a word of a write under way brings its
+    // odd sequence with it, which the check below then sees. ThreadSanitizer
+    // follows this; it does not follow fences.
+    const std::uint64_t keyRead = Word(slot.key).load(std::memory_order_acquire);
+    const std::uint64_t packed = Word(slot.scores).load(std::memory_order_acquire);
     if (sequence.load(std::memory_order_relaxed) != before || keyRead != key || packed == 0)
         return std::nullopt;
     const bool mirrored = keptMirrored(position);
@@ -68,9 +70,9 @@ void ScoreCache::store(const Position& position, const ColumnScores& scores)
     std::uint64_t atRest = sequence.load(std::memory_order_relaxed);
     if (atRest % 2 != 0 || !sequence.compare_exchange_strong(atRest, atRest + 1, std::memory_order_acquire))
         return;
-    std::atomic_thread_fence(std::memory_order_release);
-    Word(slot.key).store(key, std::memory_order_relaxed);
-    Word(slot.scores).store(packed, std::memory_order_relaxed);
+    // Released, each word carries the odd sequence before it to a reader.
+    Word(slot.key).store(key, std::memory_order_release);
+    Word(slot.scores).store(packed, std::memory_order_release);
     sequence.store(atRest + 2, std::memory_order_release);
 }
 

@@ -128,47 +128,6 @@ private slots:
         QCOMPARE(stoppedAnswers, 0);
     }
 
-    // The shared engine reads VANTREL_THREADS when the first question
-    // makes it, in a process of this suite's own that asks the book
-    // (askTheBook): a value it does not understand is said on standard
-    // error, quoted so that a terminal shows it rather than acts on it.
-    void aThreadCountIsSaidSafely_data()
-    {
-        QTest::addColumn<QByteArray>("value");
-        QTest::addColumn<QString>("said"); // empty: nothing
-        QTest::newRow("a word") << QByteArray("abc") << "VANTREL_THREADS=\"abc\" is not understood";
-        QTest::newRow("a title set through ESC")
-            << QByteArray("\x1b]0;PWN\a") << "VANTREL_THREADS=\"U+001B]0;PWNU+0007\" is not understood";
-        QTest::newRow("the screen cleared") << QByteArray("2\x1b[2J") << "VANTREL_THREADS=\"2U+001B[2J\" is";
-        QTest::newRow("a byte that is no character") << QByteArray("2\xff") << "VANTREL_THREADS=\"2\\xFF\" is";
-        QTest::newRow("a long value") << QByteArray(1000, 'x') << "VANTREL_THREADS=\"" + QString(40, u'x') + "...\" is";
-        QTest::newRow("more threads than an int holds") << QByteArray("99999999999") << QString();
-    }
-
-    void aThreadCountIsSaidSafely()
-    {
-        QFETCH(QByteArray, value);
-        QFETCH(QString, said);
-        // Set here and inherited, byte for byte: QProcessEnvironment would
-        // take the value as text.
-        qputenv("VANTREL_THREADS", value);
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), { "askTheBook" });
-        QVERIFY(child.waitForFinished(20000));
-        qunsetenv("VANTREL_THREADS");
-        QCOMPARE(child.exitCode(), 0);
-        const QByteArray errorOutput = child.readAllStandardError();
-        if (said.isEmpty())
-            QCOMPARE(errorOutput, QByteArray());
-        else
-            QVERIFY2(QString::fromUtf8(errorOutput).contains(said), errorOutput.constData());
-        QVERIFY2(errorOutput.isEmpty() || errorOutput.indexOf('\n') == errorOutput.size() - 1, "one line");
-        for (const char byte : errorOutput)
-            QVERIFY2(static_cast<unsigned char>(byte) >= 0x20 || byte == '\n', "a control character said as it is");
-    }
-
-    void askTheBook() { QVERIFY(Thinker::bookColumn({}).has_value()); }
-
     // Done, thinking ahead knows every position a column leads to, keeps no
     // thread, and takes no processor time: the process's, read a second
     // apart, stays where it was.
@@ -248,6 +207,49 @@ private slots:
         }
         QCOMPARE(threadCount(), before);
     }
+
+    // The shared engine reads VANTREL_THREADS when the first question
+    // makes it, in a process of this suite's own that asks the book
+    // (askTheBook): a value it does not understand is said on standard
+    // error, quoted so that a terminal shows it rather than acts on it.
+    // These come last: under ThreadSanitizer, a process that has started
+    // a child may start no thread after it.
+    void aThreadCountIsSaidSafely_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QString>("said"); // empty: nothing
+        QTest::newRow("a word") << QByteArray("abc") << "VANTREL_THREADS=\"abc\" is not understood";
+        QTest::newRow("a title set through ESC")
+            << QByteArray("\x1b]0;PWN\a") << "VANTREL_THREADS=\"U+001B]0;PWNU+0007\" is not understood";
+        QTest::newRow("the screen cleared") << QByteArray("2\x1b[2J") << "VANTREL_THREADS=\"2U+001B[2J\" is";
+        QTest::newRow("a byte that is no character") << QByteArray("2\xff") << "VANTREL_THREADS=\"2\\xFF\" is";
+        QTest::newRow("a long value") << QByteArray(1000, 'x') << "VANTREL_THREADS=\"" + QString(40, u'x') + "...\" is";
+        QTest::newRow("more threads than an int holds") << QByteArray("99999999999") << QString();
+    }
+
+    void aThreadCountIsSaidSafely()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(QString, said);
+        // Set here and inherited, byte for byte: QProcessEnvironment would
+        // take the value as text.
+        qputenv("VANTREL_THREADS", value);
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), { "askTheBook" });
+        QVERIFY(child.waitForFinished(20000));
+        qunsetenv("VANTREL_THREADS");
+        QCOMPARE(child.exitCode(), 0);
+        const QByteArray errorOutput = child.readAllStandardError();
+        if (said.isEmpty())
+            QCOMPARE(errorOutput, QByteArray());
+        else
+            QVERIFY2(QString::fromUtf8(errorOutput).contains(said), errorOutput.constData());
+        QVERIFY2(errorOutput.isEmpty() || errorOutput.indexOf('\n') == errorOutput.size() - 1, "one line");
+        for (const char byte : errorOutput)
+            QVERIFY2(static_cast<unsigned char>(byte) >= 0x20 || byte == '\n', "a control character said as it is");
+    }
+
+    void askTheBook() { QVERIFY(Thinker::bookColumn({}).has_value()); }
 };
 
 QTEST_GUILESS_MAIN(TestThinker)
