@@ -121,7 +121,7 @@ void TestSearch::tactics_data()
     QTest::addColumn<QString>("moves");
     QTest::addColumn<QString>("columns"); // perfect play's column is one of these, 1 to 7
     QTest::addColumn<int>("score");       // its score, when this is not 99
-    // Three in a row along the bottom with both ends open: the side to move
+    // Three side by side along the bottom with both ends open: the side to move
     // wins at once, with its fourth disc.
     QTest::newRow("win in one") << "445566" << "37" << 18;
     // The opponent has three along the bottom, one end free: block it.

@@ -107,7 +107,7 @@ void TestMoveString::readsTheFirstFault_data()
 
     // The last move ends the game, leaving nothing to play from.
     QTest::newRow("the last makes four in a column") << "1212121" << fault(Kind::endsGame, 7, "1");
-    QTest::newRow("the last makes four in a row") << "1122334" << fault(Kind::endsGame, 7, "4");
+    QTest::newRow("the last makes four along the bottom") << "1122334" << fault(Kind::endsGame, 7, "4");
     QTest::newRow("the last fills the board") << fullBoard << fault(Kind::endsGame, 42, "3");
 
     // Too long only when the first 42 moves all play: any earlier fault
