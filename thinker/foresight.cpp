@@ -3,7 +3,6 @@
 
 #include "thinker/sharedengine.h"
 
-#include <string>
 
 Foresight::~Foresight()
 {
@@ -20,10 +19,7 @@ void Foresight::thinkAhead(const QList<int>& moves, bool againstComputer)
     stop();
     m_moves = moves;
     m_againstComputer = againstComputer;
-    std::string digits;
-    for (const int column : moves)
-        digits += static_cast<char>('0' + column);
-    const engine::Position shown(digits);
+    const engine::Position shown = positionAfter(moves);
     const auto opponent = againstComputer ? engine::Engine::Opponent::computer : engine::Engine::Opponent::person;
     m_work = std::make_shared<Work>();
     m_worker = std::thread([work = m_work, before = std::move(m_worker), shown, opponent]() mutable {

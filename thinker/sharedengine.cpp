@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -102,4 +103,12 @@ SharedEngine& sharedEngine()
 {
     static SharedEngine shared;
     return shared;
+}
+
+engine::Position positionAfter(const QList<int>& moves)
+{
+    std::string digits;
+    for (const int column : moves)
+        digits += static_cast<char>('0' + column);
+    return engine::Position(digits);
 }

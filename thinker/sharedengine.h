@@ -3,6 +3,8 @@
 
 #include "engine/engine.h"
 
+#include <QList>
+
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
@@ -43,3 +45,6 @@ struct SharedEngine {
 };
 
 SharedEngine& sharedEngine();
+
+// The engine's position after these moves, columns 1 to 7.
+engine::Position positionAfter(const QList<int>& moves);

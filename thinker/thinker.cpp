@@ -4,7 +4,6 @@
 #include "thinker/sharedengine.h"
 
 #include <algorithm>
-#include <string>
 
 // The windows speak of scores as the engine does; these say that they do.
 static_assert(score::maxScore == engine::MaxScore);
@@ -12,18 +11,6 @@ static_assert(score::winningDisc(engine::winNowScore(0)) == 1, "the first player
 static_assert(score::winningDisc(engine::winNowScore(1)) == 1, "the second player's first disc");
 static_assert(score::winningDisc(engine::winNowScore(engine::Cells - 1)) == engine::Cells / 2, "the last disc");
 static_assert(game::columns == engine::Width && game::rows == engine::Height);
-
-namespace {
-
-engine::Position positionAfter(const QList<int>& moves)
-{
-    std::string digits;
-    for (int column : moves)
-        digits += static_cast<char>('0' + column);
-    return engine::Position(digits);
-}
-
-} // namespace
 
 // What a question's work gets: the engine, the stop flag, and the way back.
 struct Thinker::Asked {
