@@ -4,11 +4,11 @@
 // then, and its answer never arrives. Thinking ahead gives way to any
 // question at once, ends when its work is done, and leaves no thread.
 #include "thinker/foresight.h"
+#include "support/threads.h"
 #include "thinker/sharedengine.h"
 #include "thinker/thinker.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QProcess>
 #include <QTest>
 
@@ -18,12 +18,6 @@
 #include <thread>
 
 namespace {
-
-// Threads of this process, as the kernel lists them.
-qsizetype threadCount()
-{
-    return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
-}
 
 // Three 10-disc positions past the opening book, played along the edges,
 // whose search by hard takes seconds of an optimised build: long enough to
@@ -72,7 +66,7 @@ private slots:
             // The search may run on a team of threads.
             QVERIFY(threadCount() > before);
         }
-        QCOMPARE(threadCount(), before);
+        QTRY_COMPARE_WITH_TIMEOUT(threadCount(), before, ThreadExitMs);
         QCoreApplication::processEvents();
         QCOMPARE(answers, 0);
     }
@@ -87,7 +81,7 @@ private slots:
         QVERIFY2(!thinker.isIdle(), "the question should take longer than this to answer");
         thinker.stop();
         QVERIFY(thinker.isIdle());
-        QCOMPARE(threadCount(), before);
+        QTRY_COMPARE_WITH_TIMEOUT(threadCount(), before, ThreadExitMs);
         QCoreApplication::processEvents();
         QCOMPARE(answers, 0);
 
@@ -99,7 +93,7 @@ private slots:
         QVERIFY(column >= 1 && column <= 7);
         QTRY_VERIFY(thinker.isIdle());
         thinker.stop();
-        QCOMPARE(threadCount(), before);
+        QTRY_COMPARE_WITH_TIMEOUT(threadCount(), before, ThreadExitMs);
         QCOMPARE(answers, 0);
     }
 
@@ -137,7 +131,7 @@ private slots:
         Foresight foresight;
         foresight.thinkAhead(ShortThinkingAhead, false);
         QTRY_VERIFY_WITH_TIMEOUT(foresight.isIdle(), AheadTimeoutMs);
-        QCOMPARE(threadCount(), before);
+        QTRY_COMPARE_WITH_TIMEOUT(threadCount(), before, ThreadExitMs);
         const std::optional<score::ColumnScores> scores = Thinker::knownScores(ShortThinkingAhead);
         QVERIFY(scores);
         QList<int> best = ShortThinkingAhead;
@@ -149,7 +143,7 @@ private slots:
 
         // The same position again finds its work done.
         foresight.thinkAhead(ShortThinkingAhead, false);
-        QTRY_VERIFY(foresight.isIdle());
+        QTRY_VERIFY_WITH_TIMEOUT(foresight.isIdle(), AheadTimeoutMs);
     }
 
     // However long thinking ahead holds the engine, a question does not
@@ -175,7 +169,8 @@ private slots:
         const qsizetype before = threadCount();
         Foresight foresight;
         foresight.thinkAhead(LongThinkingAhead, false);
-        QTRY_VERIFY(threadCount() > before + 1); // the worker and a helper, at least
+        // The worker and a helper at least, started at the idle priority.
+        QTRY_VERIFY_WITH_TIMEOUT(threadCount() > before + 1, AheadTimeoutMs);
         QTest::qWait(SettleMs);
         const double used = processorSeconds();
         Thinker thinker;
@@ -186,7 +181,7 @@ private slots:
         const double took = processorSeconds() - used;
         QVERIFY2(took < 0.025, qPrintable(QString::number(1000 * took) + " ms of processor time"));
         QVERIFY(!Thinker::knownScores(LongThinkingAhead));
-        QTRY_COMPARE(threadCount(), before);
+        QTRY_COMPARE_WITH_TIMEOUT(threadCount(), before, ThreadExitMs);
     }
 
     // Started again and again, stopped, and destroyed at work: no thread
@@ -205,7 +200,7 @@ private slots:
                 moves = i % 2 == 0 ? ShortThinkingAhead : LongThinkingAhead;
             }
         }
-        QCOMPARE(threadCount(), before);
+        QTRY_COMPARE_WITH_TIMEOUT(threadCount(), before, ThreadExitMs);
     }
 
     // The shared engine reads VANTREL_THREADS when the first question
