@@ -13,11 +13,8 @@
 #include <QAction>
 #include <QTest>
 
-#include <chrono>
-#include <ctime>
 #include <map>
 #include <random>
-#include <thread>
 
 namespace {
 
@@ -27,22 +24,6 @@ const QList<int> Study{ 2, 6, 5, 2, 3, 7, 5, 5, 3, 6, 2, 1, 7, 1, 1, 3, 3, 5, 7 
 
 // A sanitizer's or a busy machine's slow search.
 constexpr int LongWaitMs = 120000;
-
-double processorSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
-
-// The processor time the process uses in a second in which the test itself
-// does nothing.
-double processorSecondsInASecond()
-{
-    const double before = processorSeconds();
-    std::this_thread::sleep_for(std::chrono::seconds(1));
-    return processorSeconds() - before;
-}
 
 engine::Position positionAfter(const QList<int>& moves)
 {

@@ -5,6 +5,7 @@
 #include "engine/engine.h"
 #include "engine/scorecache.h"
 #include "oracle.h"
+#include "support/threads.h"
 
 #include <QTest>
 
@@ -12,7 +13,6 @@
 #include <array>
 
 #include <chrono>
-#include <ctime>
 #include <cstdlib>
 #include <random>
 #include <thread>
@@ -66,14 +66,6 @@ std::vector<oracle::Board> sample(int count, std::uint64_t seed)
 }
 
 const std::atomic<bool> neverStop = false;
-
-// The processor time the process has used, every thread's.
-double processorSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
 
 } // namespace
 

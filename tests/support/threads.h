@@ -12,3 +12,10 @@ qsizetype threadCount();
 // long time for that on a busy machine. Its work is over all the same:
 // tests wait for the count rather than read it at once.
 constexpr int ThreadExitMs = 120000;
+
+// The processor time the process has used, every thread's.
+double processorSeconds();
+
+// The processor time the process uses in a second in which the calling
+// thread sleeps.
+double processorSecondsInASecond();
